@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Sets up, builds Brisvane, assembles dist/ and starts Brisvane.exe under Wine in the user's
+# default Wine prefix. Without an X display it starts Xvfb itself, saves a screenshot of the
+# main window and says where it is.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+bash scripts/setup.sh
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Brisvane -j "$(nproc)"
+rm -rf dist && mkdir -p dist
+cp build/windows/Brisvane.exe dist/
+[ -f build/windows/Brisvane.dll ] && cp build/windows/Brisvane.dll dist/
+if [ -d userguide ] && ls userguide/*.htm >/dev/null 2>&1; then
+    mkdir -p dist/UserGuide && cp -r userguide/. dist/UserGuide/
+fi
+echo "Built $root/dist/Brisvane.exe"
+
+export WINEDEBUG=-all
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    exec /usr/lib/wine/wine64 "$root/dist/Brisvane.exe" "$@"
+fi
+
+source scripts/xvfb.sh
+start_xvfb
+trap stop_xvfb EXIT
+/usr/lib/wine/wine64 "$root/dist/Brisvane.exe" "$@" &
+program=$!
+shot="$root/dist/screenshot-main.png"
+for _ in $(seq 1 60); do
+    if xdotool search --name "Brisvane - Ver" >/dev/null 2>&1; then break; fi
+    sleep 1
+done
+sleep 2
+import -window root "$shot"
+echo "Brisvane is running on the virtual display $DISPLAY; screenshot of the main window: $shot"
+echo "Press Ctrl+C to stop it."
+wait $program

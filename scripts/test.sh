@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Sets up, builds both presets and runs every test: the native ones under the sanitizers and
+# the Windows ones under Wine (in the build folder's own prefix, with one persistent wine
+# server for the run and a virtual display for the windows). Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+bash scripts/setup.sh
+jobs=$(nproc)
+
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+
+source scripts/xvfb.sh
+export WINEPREFIX="$root/build/windows/wineprefix"
+export WINEDEBUG=-all
+cleanup() {
+    WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true
+    stop_xvfb
+}
+trap cleanup EXIT
+start_xvfb
+[ -f "$WINEPREFIX/system.reg" ] || echo "Creating the test Wine prefix..."
+wineserver -p 2>/dev/null || true  # an already running server is kept
+# Start Wine's background services now, with no terminal output attached: processes that a
+# test started would otherwise inherit ctest's output pipe and keep it open.
+wineboot -i >/dev/null 2>&1 </dev/null || true
+
+status=0
+echo "== Native tests"
+ctest --preset native -j "$jobs" || status=1
+echo "== Windows tests (under Wine)"
+ctest --preset windows || status=1
+exit $status

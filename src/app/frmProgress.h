@@ -1,0 +1,38 @@
+// The progress window of a clean run: a line of text (lblProgress) and a bar (pbrClean).
+// Reading or setting a property loads the window without showing it, so a quiet run updates
+// an invisible window. While shown, it takes the focus back whenever it loses it.
+#pragma once
+
+#include <string>
+
+#include "platform/Dialog.h"
+
+class frmProgress : public Dialog {
+public:
+    frmProgress();
+    ~frmProgress() override;
+
+    // Shows the window modeless, without owner, centred on the screen.
+    void Show();
+
+    float Max();
+    void SetMax(float max);
+    float Value();
+    void SetValue(float value);
+    std::string Caption();
+    void SetCaption(const std::string& caption);
+
+protected:
+    void OnInit() override;
+    void OnClose() override {}  // the window has no close box; Alt+F4 does nothing
+    void OnDestroy() override;
+    bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
+
+private:
+    void Ensure();
+    void ApplyBar();
+
+    float max_ = 100.0f;
+    float value_ = 0.0f;
+    HFONT boldFont_ = nullptr;
+};

@@ -1,0 +1,5 @@
+#pragma once
+
+#define IDD_FRMPROGRESS 200
+#define IDC_LBLPROGRESS 201
+#define IDC_PBRCLEAN 202

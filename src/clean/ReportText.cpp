@@ -1,0 +1,40 @@
+#include "clean/ReportText.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string TwoDigits(int n) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d", n);
+    return buffer;
+}
+
+std::string FourDigits(int n) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d", n);
+    return buffer;
+}
+
+}  // namespace
+
+std::string FormatReportDate(const ClockTime& date, const std::string& monthAbbreviation) {
+    return TwoDigits(date.day) + "-" + monthAbbreviation + "-" + FourDigits(date.year);
+}
+
+std::string FormatReportTime(const ClockTime& time) {
+    return TwoDigits(time.hour) + ":" + TwoDigits(time.minute) + ":" + TwoDigits(time.second);
+}
+
+std::string ReportStartLine(const std::string& date, const std::string& time) {
+    return "START OF CLEANING REPORT: " + date + " " + time + kCrLf;
+}
+
+std::string ReportEndLine(const std::string& date, const std::string& time) {
+    return "END OF CLEANING REPORT: " + date + " " + time + kCrLf + kCrLf;
+}
+
+std::string ReportFileName(const ClockTime& date, const ClockTime& time) {
+    return "CleanReport" + TwoDigits(date.day) + TwoDigits(date.month) + FourDigits(date.year) +
+           "_" + TwoDigits(time.hour) + TwoDigits(time.minute) + TwoDigits(time.second) + ".txt";
+}

@@ -1,0 +1,6 @@
+#include "settings/ProgramState.h"
+
+ProgramState& Program() {
+    static ProgramState state;
+    return state;
+}
