@@ -1,0 +1,28 @@
+#include "settings/RegKey.h"
+
+HKEY RootHandle(std::int32_t classKey) {
+    return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(classKey));
+}
+
+LONG RegKey::Keep(LONG status, HKEY handle) {
+    handle_ = status == ERROR_SUCCESS ? handle : nullptr;
+    return status;
+}
+
+LONG RegKey::Open(std::int32_t classKey, const std::string& section, REGSAM access) {
+    Close();
+    HKEY handle = nullptr;
+    return Keep(api_.RegOpenKeyExA(RootHandle(classKey), section.c_str(), access, &handle), handle);
+}
+
+LONG RegKey::Create(std::int32_t classKey, const std::string& section, REGSAM access) {
+    Close();
+    HKEY handle = nullptr;
+    return Keep(api_.RegCreateKeyExA(RootHandle(classKey), section.c_str(), access, &handle),
+                handle);
+}
+
+void RegKey::Close() {
+    if (handle_ != nullptr) api_.RegCloseKey(handle_);
+    handle_ = nullptr;
+}
