@@ -13,12 +13,13 @@ void Main(frmMain& mainWindow) {
     DetectWindowsNT();
     if (IsAutomaticStart(ArgumentText(ProcessCommandLine()))) Program().automaticMode = true;
     mainWindow.SetEndsProgram(true);
-    mainWindow.Load();
+    mainWindow.Start();
 }
 
 int RunMessageLoop(frmMain& mainWindow) {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (mainWindow.PreTranslate(msg)) continue;
         if (mainWindow.IsLoaded() && IsDialogMessageA(mainWindow.Handle(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

@@ -1,14 +1,23 @@
 #include "app/frmMain.h"
 
+#include "app/OptionBoxes.h"
 #include "app/frmMainIds.h"
 #include "clean/RunClean.h"
 #include "platform/UiServices.h"
+#include "settings/Password.h"
 #include "settings/ProgramState.h"
+#include "settings/SettingsStore.h"
 #include "version.h"
 
 frmMain::frmMain() : Dialog(IDD_FRMMAIN) {}
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    if (trayMenu_ != nullptr) DestroyMenu(trayMenu_);
+    if (pageBrush_ != nullptr) DeleteObject(pageBrush_);
+    for (HICON icon : {bigIcon_, smallIcon_}) {
+        if (icon != nullptr) DestroyIcon(icon);
+    }
+}
 
 std::string frmMain::Title() {
     return "Brisvane - Ver " + std::to_string(BRISVANE_VERSION_MAJOR) + "." +
@@ -23,8 +32,20 @@ void GuardStep(const std::function<void()>& step) {
     }
 }
 
-void frmMain::OnInit() { Form_Load(); }
+void frmMain::Start() {
+    Load();
+    // A failed logon ends the program at once: no closing step runs, no tray icon is added.
+    if (logonFailed_) DestroyWindow(Handle());
+}
 
+void frmMain::OnInit() {
+    SetUpControls();
+    SetUpTray();
+    Form_Load();
+}
+
+// The steps for browser detection, the browser command, DisableInternetItems, the Netscape
+// profiles and the start-up registration join this sequence in their places as they land.
 void frmMain::Form_Load() {
     GuardStep([&] { loading_ = true; });
     GuardStep([&] { SetWindowTextA(Handle(), Title().c_str()); });
@@ -32,12 +53,34 @@ void frmMain::Form_Load() {
         settings_ = std::make_unique<cSettings>();
         registry_ = std::make_unique<cRegistry>();
     });
+    GuardStep([&] { LoadSettings(*settings_, *registry_); });
+    GuardStep([&] { ShowBrowserControls(); });
+    GuardStep([&] { tabMain_Click(); });
+    GuardStep([&] { ShowVersionInfo(); });
+    if (!StartLogon()) {
+        logonFailed_ = true;
+        return;
+    }
+    GuardStep([&] { ShowSettings(*settings_, *this, *registry_); });
+    GuardStep([&] { SelectPage(0); });
     GuardStep([&] { loading_ = false; });
     if (Program().automaticMode) {
         GuardStep([&] { RunAutomaticClean(); });
     } else {
         GuardStep([&] { ShowWindow(Handle(), SW_SHOW); });
     }
+    GuardStep([&] { tray_.Setintray(true); });
+}
+
+// The logon of an interactive start while protection is on; false when it failed.
+bool frmMain::StartLogon() {
+    bool passed = true;
+    GuardStep([&] {
+        if (Program().automaticMode || settings_->PasswordProtected() == kFalse) return;
+        logon_.ShowModal(nullptr);
+        passed = logon_.Success();
+    });
+    return passed;
 }
 
 void frmMain::RunAutomaticClean() {
@@ -60,33 +103,90 @@ void frmMain::cmdClean_Click() {
     Ui().SetMousePointer(MousePointer::Default);
 }
 
-void frmMain::OnCommand(int id, int code) {
-    if (code != BN_CLICKED) return;
-    switch (id) {
-        case IDC_CMDCLEAN:
-            cmdClean_Click();
-            break;
-        case IDC_CMDCLOSE:
-            RequestClose();
-            break;
-        default:
-            break;
-    }
-}
-
-void frmMain::RequestClose() {
+bool frmMain::RequestClose() {
     Form_QueryUnload();
-    if (Form_Unload()) DestroyWindow(Handle());
+    if (!Form_Unload()) return false;
+    DestroyWindow(Handle());
+    return true;
 }
 
 void frmMain::Form_QueryUnload() {}
 
 bool frmMain::Form_Unload() {
+    if (settings_ != nullptr && settings_->PasswordProtected() != kFalse &&
+        IsPasswordSet(*registry_) == kFalse) {
+        Ui().ShowMessage(
+            "No Password has been entered, please enter password\r\n"
+            "or un-check Password Protected.",
+            MB_OK | MB_ICONEXCLAMATION);
+        SelectPage(2);
+        return false;
+    }
     settings_.reset();
     registry_.reset();
     return true;
 }
 
 void frmMain::OnDestroy() {
+    tray_.Setintray(false);
+    links_.Release();
     if (endsProgram_) PostQuitMessage(0);
+}
+
+void frmMain::OnCommand(int id, int code) {
+    if (code == BN_CLICKED && FindOptionBox(id) != nullptr) {
+        OptionBox_Click(id);
+        return;
+    }
+    if (id == IDC_CBOPROFILE && code == CBN_SELCHANGE) cboProfile_Click();
+    if (id >= IDM_POPOPEN && id <= IDM_POPEXIT) OnTrayMenuCommand(id);
+    if (code != BN_CLICKED && code != STN_CLICKED) return;
+    switch (id) {
+        case IDC_CMDCLEAN:
+            cmdClean_Click();
+            break;
+        case IDC_CMDHIDE:
+            cmdHide_Click();
+            break;
+        case IDC_CMDCLOSE:
+            RequestClose();
+            break;
+        case IDC_CMDPASSWORD:
+            cmdPassword_Click();
+            break;
+        case IDC_CMDREPORT:
+            cmdReport_Click();
+            break;
+        case IDC_LBLWEB2:
+            lblWeb2_Click();
+            break;
+        default:
+            if (id >= IDC_LBLGUIDE0 && id <= IDC_LBLGUIDE3) lblGuide_Click(id - IDC_LBLGUIDE0);
+            break;
+    }
+}
+
+bool frmMain::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
+    if (tray_.HandleCallback(msg, w, l)) return true;
+    if (taskbarCreated_ != 0 && msg == taskbarCreated_) {
+        tray_.ShellRestarted();
+        return true;
+    }
+    switch (msg) {
+        case WM_NOTIFY:
+            return OnNotify(*reinterpret_cast<const NMHDR*>(l));
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            HBRUSH brush = PageControlColour(reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w));
+            result = reinterpret_cast<INT_PTR>(brush);
+            return brush != nullptr;
+        }
+        case WM_SETCURSOR:
+            if (!OnSetCursor(reinterpret_cast<HWND>(w), LOWORD(l), HIWORD(l))) return false;
+            SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
+            result = TRUE;
+            return true;
+        default:
+            return false;
+    }
 }

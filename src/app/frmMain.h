@@ -1,52 +1,126 @@
 // The main window: it owns the settings object and the registry object for its life, runs
-// start-up (Form_Load) and closing (Form_QueryUnload, Form_Unload), and starts clean runs.
+// start-up (Form_Load) and closing (Form_QueryUnload, Form_Unload), shows the options on the
+// four pages of tabMain, keeps the tray icon and starts clean runs.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "app/LinkLabels.h"
+#include "app/cSysTray.h"
 #include "platform/Dialog.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
+#include "settings/frmLogon.h"
+#include "settings/frmPassword.h"
 
 class frmMain : public Dialog {
-public:
+  public:
     frmMain();
     ~frmMain() override;
 
     // The window's title for the program's version: "Brisvane - Ver <major>.<minor>".
     static std::string Title();
 
+    // Loads the window (Form_Load runs); a failed logon at start-up unloads it again at once.
+    void Start();
+    bool LogonFailed() const { return logonFailed_; }
+
     cSettings& Settings() { return *settings_; }
     cRegistry& Registry() { return *registry_; }
+    cSysTray& SysTray() { return tray_; }
+    frmLogon& Logon() { return logon_; }
     bool Loading() const { return loading_; }
 
     // "Clean Now": hourglass pointer, one clean run (not quiet), default pointer.
     void cmdClean_Click();
     // Every way of closing: runs Form_QueryUnload, then Form_Unload, which may cancel.
-    void RequestClose();
+    // Returns true when the window has gone.
+    bool RequestClose();
     // The program's own main window ends the message loop when it goes.
     void SetEndsProgram(bool ends) { endsProgram_ = ends; }
 
-protected:
+    // Pages of tabMain.
+    int SelectedPage() const;
+    void SelectPage(int page);
+    void tabMain_Click();
+
+    // Ticks or clears an option box and runs its click handling, as a user's click would.
+    void SetOptionBox(int id, int state);
+    // Shows or hides the Netscape profile controls for the current browser code.
+    void ShowBrowserControls();
+
+    // Tray and hiding.
+    void cmdHide_Click();
+    void popOpen_Click();
+    void popClean_Click() { cmdClean_Click(); }
+    void popExit_Click() { RequestClose(); }
+    void SysTray_MouseUp(int button);
+
+    // Link labels: hover underline and the pointer.
+    void MouseMoveOver(HWND target, POINT clientPoint);
+    bool IsUnderlined(int id) const { return links_.IsUnderlined(id); }
+
+    // Runs the page's keyboard interface (the B access key of page 3) for a message of the
+    // program's message loop; returns true when the message was used.
+    bool PreTranslate(const MSG& msg);
+
+  protected:
     void OnInit() override;
     void OnCommand(int id, int code) override;
     void OnClose() override { RequestClose(); }
     void OnDestroy() override;
+    bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
 
-private:
+  private:
     void Form_Load();
     void Form_QueryUnload();
     bool Form_Unload();  // false when the unload is cancelled
+    bool StartLogon();
     void RunAutomaticClean();
+    void SetUpControls();
+    void SetUpTray();
+    void ShowVersionInfo();
+    void ShowPageControls(int page);
+    static COLORREF TabBodyColour(HWND tab);
+    static bool IsPageControl(int id);
+    HBRUSH PageControlColour(HWND control, HDC dc);
+
+    void OptionBox_Click(int id);
+    void cboProfile_Click();
+    void cmdPassword_Click();
+    void cmdReport_Click();
+    void lblGuide_Click(int index);
+    void lblWeb2_Click();
+    void lblGuide_MouseMove(int index);
+    void lblWeb2_MouseMove();
+    void Frame_MouseMove(int page);
+    void Form_MouseMove();
+    bool OnSetCursor(HWND target, UINT hitTest, UINT mouseMessage);
+    bool OnNotify(const NMHDR& header);
+    void OnTrayMenuCommand(int id);
 
     std::unique_ptr<cSettings> settings_;
     std::unique_ptr<cRegistry> registry_;
     bool loading_ = false;
     bool endsProgram_ = false;
+    bool logonFailed_ = false;
+    bool profileControlsVisible_ = false;
     std::string browserCommand_;
+    cSysTray tray_;
+    frmLogon logon_;
+    frmPassword password_;
+    LinkLabels links_;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    HMENU trayMenu_ = nullptr;
+    HBRUSH pageBrush_ = nullptr;
+    UINT taskbarCreated_ = 0;
 };
 
 // Runs one start-up step; a failing step is skipped silently and the next one runs.
 void GuardStep(const std::function<void()>& step);
+
+// Sets the option boxes from the settings in their fixed order; a failure ends it at once.
+void ShowSettings(cSettings& settings, frmMain& window, cRegistry& registry);

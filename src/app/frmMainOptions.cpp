@@ -1,0 +1,42 @@
+// The option boxes of the main window, the profile list and the buttons beside the boxes.
+#include "app/OptionBoxes.h"
+#include "app/frmMain.h"
+#include "app/frmMainIds.h"
+#include "settings/Password.h"
+#include "settings/SettingsStore.h"
+
+void ShowSettings(cSettings& settings, frmMain& window, cRegistry& /*registry*/) {
+    for (const OptionBox& box : kOptionBoxes) {
+        window.SetOptionBox(box.id, BoolToCheck((settings.*box.get)()));
+    }
+}
+
+void frmMain::SetOptionBox(int id, int state) {
+    CheckDlgButton(Handle(), id, static_cast<UINT>(state));
+    OptionBox_Click(id);
+}
+
+// The click handling of every option box: the companion button follows the box (also while
+// loading); otherwise the state is stored at once and mirrored in the settings object.
+void frmMain::OptionBox_Click(int id) {
+    const OptionBox* box = FindOptionBox(id);
+    if (box == nullptr) return;
+    auto state = static_cast<std::int16_t>(IsDlgButtonChecked(Handle(), id));
+    if (box->companion != 0) EnableWindow(Item(box->companion), state != 0);
+    if (loading_) return;
+    SaveFlagSetting(*registry_, box->setting, state);
+    ((*settings_).*(box->set))(CheckToBool(state));
+    if (id == IDC_CHKPASSWORD && state == 0) ClearPassword(*registry_);
+}
+
+void frmMain::cboProfile_Click() {
+    if (loading_) return;
+    std::string text = ItemText(IDC_CBOPROFILE);
+    SaveStringSetting(*registry_, "DefaultNSProfile", text);
+    settings_->SetDefaultNSProfile(text);
+}
+
+void frmMain::cmdPassword_Click() { password_.ShowModal(Handle()); }
+
+// The reports window joins with its own work; until then the button shows nothing.
+void frmMain::cmdReport_Click() {}

@@ -1,0 +1,159 @@
+// The four pages of tabMain: which controls each page holds, the page change and its status
+// text, and the one-time set-up of the tab control, status bar, fonts and icons.
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
+#include <array>
+#include <vector>
+
+#include "app/frmMain.h"
+#include "app/frmMainIds.h"
+#include "version.h"
+
+namespace {
+
+const std::array<const char*, 4> kPageCaptions{"General Items", "Internet Cleaning",
+                                               "Cleaning Options", "&Brisvane Information"};
+
+const std::array<const char*, 4> kStatusTexts{
+    "Choose General Cleaning Items", "Choose Internet Cleaning Items",
+    "Choose General Cleaning Options", "Brisvane Information and Updates"};
+
+const std::array<std::vector<int>, 4> kPageControls{{
+    {IDC_FRAITEMS, IDC_CHKDOCUMENTHISTORY, IDC_CHKFINDSEARCH, IDC_CHKRUN, IDC_CHKTEMP,
+     IDC_CHKRECYCLEBIN, IDC_LBLGUIDE0},
+    {IDC_FRAINTERNET, IDC_LBLDEFAULT0, IDC_LBLBROWSER, IDC_CHKINTERNETHISTORY, IDC_LBLDEFAULT1,
+     IDC_CBOPROFILE, IDC_CHKTEMPINTERNET, IDC_CHKURLHISTORY, IDC_CHKCOOKIES, IDC_CMDCOOKIES,
+     IDC_LBLGUIDE1},
+    {IDC_FRAROTA, IDC_CHKSTARTUP, IDC_CHKSHUTDOWN, IDC_CHKDISPLAYPROGRESS, IDC_CHKPASSWORD,
+     IDC_CMDPASSWORD, IDC_CHKREPORT, IDC_CMDREPORT, IDC_LBLGUIDE2},
+    {IDC_FRANORMAL, IDC_LBLHEADING, IDC_LBLWEB2, IDC_LBLBRISVANE, IDC_LBLGUIDE3},
+}};
+
+// The Netscape profile controls, shown only for the browser code "NS".
+bool IsProfileControl(int id) { return id == IDC_LBLDEFAULT1 || id == IDC_CBOPROFILE; }
+
+}  // namespace
+
+void frmMain::SetUpControls() {
+    HWND tab = Item(IDC_TABMAIN);
+    for (int page = 0; page < static_cast<int>(kPageCaptions.size()); ++page) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(kPageCaptions[page]);
+        SendMessageA(tab, TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&item));
+    }
+    int parts[] = {-1};
+    SendDlgItemMessageA(Handle(), IDC_STBMAIN, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
+    links_.Attach(Handle(), {IDC_LBLGUIDE0, IDC_LBLGUIDE1, IDC_LBLGUIDE2, IDC_LBLGUIDE3},
+                  {IDC_LBLWEB2}, {IDC_LBLBROWSER, IDC_LBLBRISVANE});
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    bigIcon_ =
+        static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 32, 32, 0));
+    smallIcon_ = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    CentreOnScreen();
+    ShowPageControls(0);
+    pageBrush_ = CreateSolidBrush(TabBodyColour(tab));
+}
+
+int frmMain::SelectedPage() const {
+    return static_cast<int>(SendDlgItemMessageA(Handle(), IDC_TABMAIN, TCM_GETCURSEL, 0, 0));
+}
+
+// Selecting a page by the program changes the page as a click on its tab would.
+void frmMain::SelectPage(int page) {
+    SendDlgItemMessageA(Handle(), IDC_TABMAIN, TCM_SETCURSEL, page, 0);
+    ShowPageControls(page);
+    tabMain_Click();
+}
+
+void frmMain::tabMain_Click() {
+    int page = SelectedPage();
+    const char* text =
+        page >= 0 && page < static_cast<int>(kStatusTexts.size()) ? kStatusTexts[page] : "";
+    SendDlgItemMessageA(Handle(), IDC_STBMAIN, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void frmMain::ShowPageControls(int page) {
+    for (int p = 0; p < static_cast<int>(kPageControls.size()); ++p) {
+        for (int id : kPageControls[p]) {
+            bool shown = p == page && (!IsProfileControl(id) || profileControlsVisible_);
+            ShowWindow(Item(id), shown ? SW_SHOWNA : SW_HIDE);
+        }
+    }
+}
+
+void frmMain::ShowBrowserControls() {
+    profileControlsVisible_ = settings_->DefaultBrowser() == "NS";
+    ShowPageControls(SelectedPage());
+}
+
+void frmMain::ShowVersionInfo() {
+    std::string caption = ItemText(IDC_LBLBRISVANE) + std::to_string(BRISVANE_VERSION_MAJOR) + "." +
+                          std::to_string(BRISVANE_VERSION_MINOR) + "." +
+                          std::to_string(BRISVANE_VERSION_REVISION);
+    SetItemText(IDC_LBLBRISVANE, caption);
+}
+
+// The colour of the tab control's page area, read from the tab's own painting, so the page
+// controls match it with or without visual styles.
+COLORREF frmMain::TabBodyColour(HWND tab) {
+    RECT client;
+    GetClientRect(tab, &client);
+    RECT body = client;
+    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+    HDC screen = GetDC(tab);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageA(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+    COLORREF colour = GetPixel(memory, (body.left + body.right) / 2, (body.top + body.bottom) / 2);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(tab, screen);
+    return colour == CLR_INVALID ? GetSysColor(COLOR_BTNFACE) : colour;
+}
+
+bool frmMain::IsPageControl(int id) {
+    for (const std::vector<int>& controls : kPageControls) {
+        for (int control : controls) {
+            if (control == id) return true;
+        }
+    }
+    return false;
+}
+
+// Page controls paint on the tab's page colour; link labels in blue.
+HBRUSH frmMain::PageControlColour(HWND control, HDC dc) {
+    int id = GetDlgCtrlID(control);
+    if (pageBrush_ == nullptr || !IsPageControl(id)) return nullptr;
+    LOGBRUSH brush{};
+    GetObjectA(pageBrush_, sizeof brush, &brush);
+    SetBkColor(dc, brush.lbColor);
+    links_.Colour(id, dc);
+    return pageBrush_;
+}
+
+bool frmMain::OnNotify(const NMHDR& header) {
+    if (header.idFrom != IDC_TABMAIN || header.code != TCN_SELCHANGE) return false;
+    ShowPageControls(SelectedPage());
+    tabMain_Click();
+    return true;
+}
+
+// Alt+B, the access key of "&Brisvane Information", selects page 3.
+bool frmMain::PreTranslate(const MSG& msg) {
+    if (msg.message != WM_SYSCHAR || !IsLoaded()) return false;
+    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
+    if (msg.wParam != 'b' && msg.wParam != 'B') return false;
+    SelectPage(3);
+    SetFocus(Item(IDC_TABMAIN));
+    return true;
+}
