@@ -12,14 +12,15 @@ LONG RegKey::Keep(LONG status, HKEY handle) {
 LONG RegKey::Open(std::int32_t classKey, const std::string& section, REGSAM access) {
     Close();
     HKEY handle = nullptr;
-    return Keep(api_.RegOpenKeyExA(RootHandle(classKey), section.c_str(), access, &handle), handle);
+    LONG status = api_.RegOpenKeyExA(RootHandle(classKey), section.c_str(), access, &handle);
+    return Keep(status, handle);
 }
 
 LONG RegKey::Create(std::int32_t classKey, const std::string& section, REGSAM access) {
     Close();
     HKEY handle = nullptr;
-    return Keep(api_.RegCreateKeyExA(RootHandle(classKey), section.c_str(), access, &handle),
-                handle);
+    LONG status = api_.RegCreateKeyExA(RootHandle(classKey), section.c_str(), access, &handle);
+    return Keep(status, handle);
 }
 
 void RegKey::Close() {
