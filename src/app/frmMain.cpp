@@ -51,7 +51,8 @@ void frmMain::Form_Load() {
     GuardStep([&] { SetWindowTextA(Handle(), Title().c_str()); });
     GuardStep([&] {
         settings_ = std::make_unique<cSettings>();
-        registry_ = std::make_unique<cRegistry>();
+        registry_ = registryApi_ != nullptr ? std::make_unique<cRegistry>(*registryApi_)
+                                            : std::make_unique<cRegistry>();
     });
     GuardStep([&] { LoadSettings(*settings_, *registry_); });
     GuardStep([&] { ShowBrowserControls(); });

@@ -23,6 +23,10 @@ class frmMain : public Dialog {
     // The window's title for the program's version: "Brisvane - Ver <major>.<minor>".
     static std::string Title();
 
+    // The registry functions the window's registry object is to use (tests decorate them);
+    // call before Start. The system's own are used otherwise.
+    void UseRegistryApi(IRegistryApi& api) { registryApi_ = &api; }
+
     // Loads the window (Form_Load runs); a failed logon at start-up unloads it again at once.
     void Start();
     bool LogonFailed() const { return logonFailed_; }
@@ -103,6 +107,7 @@ class frmMain : public Dialog {
 
     std::unique_ptr<cSettings> settings_;
     std::unique_ptr<cRegistry> registry_;
+    IRegistryApi* registryApi_ = nullptr;
     bool loading_ = false;
     bool endsProgram_ = false;
     bool logonFailed_ = false;

@@ -1,0 +1,73 @@
+// Shared set-up of the main-window tests: a clean settings key before and after each test,
+// scripted message boxes, and raw access to the stored settings.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
+#include <string>
+
+#include "FakeUi.h"
+#include "RegistryTestKey.h"
+#include "app/frmMain.h"
+#include "app/frmMainIds.h"
+#include "settings/ProgramState.h"
+
+inline const char* kSettingsPath = "Software\\Brisvane\\Settings";
+
+inline void ClearStoredSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brisvane"); }
+
+// The stored text of a setting, or "<missing>".
+inline std::string Stored(const std::string& name) {
+    RawValue raw = ReadRaw(kSettingsPath, name);
+    if (!raw.exists) return "<missing>";
+    std::string text(raw.data.begin(), raw.data.end());
+    while (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+}
+
+inline void Store(const std::string& name, const std::string& text) {
+    WriteRaw(kSettingsPath, name, REG_SZ, SzBytes(text));
+}
+
+// Stores every flag with one value, and then the given exceptions.
+inline void StoreAllFlags(const std::string& text) {
+    for (const char* name :
+         {"DocumentHistory", "FindSearch", "Run", "TempFiles", "RecycleBin", "CleanAtStartUp",
+          "CleanAtShutDown", "InternetCookies", "InternetHistory", "InternetURLHistory",
+          "PasswordProtected", "DisplayProgress", "Report", "TempInternet"}) {
+        Store(name, text);
+    }
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ClearStoredSettings();
+        Program().automaticMode = false;
+    }
+    void TearDown() override {
+        Program().automaticMode = false;
+        ClearStoredSettings();
+    }
+
+    HWND Control(int id) const { return GetDlgItem(window.Handle(), id); }
+    bool Checked(int id) const { return IsDlgButtonChecked(window.Handle(), id) == BST_CHECKED; }
+    void UserClick(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    std::string StatusText() const {
+        char text[256] = {};
+        SendMessageA(Control(IDC_STBMAIN), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    // A click on the tab of a page, as the tab control reports it.
+    void ClickTab(int page) {
+        SendMessageA(Control(IDC_TABMAIN), TCM_SETCURSEL, page, 0);
+        NMHDR header{Control(IDC_TABMAIN), IDC_TABMAIN, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageA(window.Handle(), WM_NOTIFY, IDC_TABMAIN, reinterpret_cast<LPARAM>(&header));
+    }
+
+    FakeUi ui;
+    frmMain window;
+};
