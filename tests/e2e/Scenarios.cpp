@@ -1,0 +1,256 @@
+// End-to-end scenarios: each starts the real Brisvane.exe (a copy in its own folder, so its
+// Reports folder is the scenario's own) on an empty settings key, uses it like a user and
+// checks the registry and the files. Usage:
+//   brisvane_e2e_driver <scenario> <Unix path of Brisvane.exe> <Unix work folder>
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "Driver.h"
+#include "app/frmMainIds.h"
+#include "app/frmProgressIds.h"
+#include "settings/frmLogonIds.h"
+#include "settings/frmPasswordIds.h"
+#include "version.h"
+
+namespace {
+
+const std::string kMainTitle = "Brisvane - Ver " + std::to_string(BRISVANE_VERSION_MAJOR) + "." +
+                               std::to_string(BRISVANE_VERSION_MINOR);
+
+const char* const kFlags[] = {"DocumentHistory",
+                              "FindSearch",
+                              "Run",
+                              "TempFiles",
+                              "RecycleBin",
+                              "CleanAtStartUp",
+                              "CleanAtShutDown",
+                              "InternetCookies",
+                              "InternetHistory",
+                              "InternetURLHistory",
+                              "PasswordProtected",
+                              "DisplayProgress",
+                              "Report",
+                              "TempInternet"};
+
+struct Context {
+    Driver& driver;
+    std::string programFolder;  // Windows path
+};
+
+// Brisvane's windows are drawn by Wine itself, caption included, rather than left to a window
+// manager the virtual display does not have.
+void DrawWindowsWithoutWindowManager() {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Brisvane.exe\\X11 Driver", 0,
+                    nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+    RegCloseKey(key);
+}
+
+HWND StartMain(Context& c) {
+    c.driver.Start();
+    HWND main = c.driver.WaitWindow(kMainTitle);
+    Check(main != nullptr, "the main window \"" + kMainTitle + "\" is shown");
+    return main;
+}
+
+void TickAndCheck(HWND main, int page, int box, const std::string& setting) {
+    SelectTab(main, IDC_TABMAIN, page);
+    Click(main, box);
+    Wait(300);
+    Check(IsChecked(main, box), setting + " ticked");
+    Check(StoredSetting(setting) == "True", setting + " stored as True");
+}
+
+bool ShutDown(Context& c, HWND main) {
+    Click(main, IDC_CMDCLOSE);
+    return Check(c.driver.Exited(10000), "Shut Down ends the program");
+}
+
+void FirstStartShowsEveryPage(Context& c, HWND main) {
+    for (const char* flag : kFlags) {
+        Check(StoredSetting(flag) == "false", std::string(flag) + " created as false");
+    }
+    Check(StoredSetting("BrisvanePassword") == "", "no password stored");
+    const char* status[] = {"Choose General Cleaning Items", "Choose Internet Cleaning Items",
+                            "Choose General Cleaning Options", "Brisvane Information and Updates"};
+    for (int page = 0; page < 4; ++page) {
+        SelectTab(main, IDC_TABMAIN, page);
+        Check(SelectedTab(main, IDC_TABMAIN) == page, "page " + std::to_string(page) + " shown");
+        Check(StatusText(main, IDC_STBMAIN) == status[page], std::string("status ") + status[page]);
+        c.driver.Shot(main, "main-page" + std::to_string(page));
+    }
+    Check(!IsChecked(main, IDC_CHKRUN), "Run History clear on an empty prefix");
+    Check(!IsEnabled(main, IDC_CMDCOOKIES), "Cookie Options disabled");
+    Check(!IsEnabled(main, IDC_CMDPASSWORD), "Set Password disabled");
+    Check(IsEnabled(main, IDC_CMDREPORT), "Report Options enabled");
+}
+
+// Clicks Clean Now and watches the progress window until it goes; returns its captions.
+std::vector<std::string> CleanNow(Context& c, HWND main) {
+    Click(main, IDC_CMDCLEAN);
+    HWND progress = c.driver.WaitWindow("", 10000);
+    std::vector<std::string> captions;
+    if (!Check(progress != nullptr && GetDlgItem(progress, IDC_PBRCLEAN) != nullptr,
+               "the progress window is shown")) {
+        return captions;
+    }
+    bool shot = false;
+    for (int i = 0; i < 400 && IsWindow(progress) && IsWindowVisible(progress); ++i) {
+        // The window text kept by the system: reading it does not wait for the busy program.
+        char text[256] = {};
+        GetWindowTextA(GetDlgItem(progress, IDC_LBLPROGRESS), text, sizeof text);
+        std::string caption = text;
+        if (captions.empty() || captions.back() != caption) captions.push_back(caption);
+        if (!shot && caption.find("Currently") != std::string::npos) {
+            c.driver.Shot(progress, "progress");
+            shot = true;
+        }
+        Wait(100);
+    }
+    Check(!IsWindow(progress) || !IsWindowVisible(progress), "the progress window goes");
+    for (const std::string& caption : captions)
+        std::printf("        progress: %s\n", caption.c_str());
+    return captions;
+}
+
+void StartTickAndClean(Context& c) {
+    HWND main = StartMain(c);
+    if (main == nullptr) return;
+    FirstStartShowsEveryPage(c, main);
+    TickAndCheck(main, 0, IDC_CHKRUN, "Run");
+    TickAndCheck(main, 0, IDC_CHKRECYCLEBIN, "RecycleBin");
+    TickAndCheck(main, 1, IDC_CHKCOOKIES, "InternetCookies");
+    Check(IsEnabled(main, IDC_CMDCOOKIES), "Cookie Options follows its box");
+    Click(main, IDC_CHKCOOKIES);
+    Wait(300);
+    Check(StoredSetting("InternetCookies") == "False", "InternetCookies cleared again");
+    TickAndCheck(main, 2, IDC_CHKDISPLAYPROGRESS, "DisplayProgress");
+    TickAndCheck(main, 2, IDC_CHKREPORT, "Report");
+    c.driver.Shot(main, "main-ticked");
+
+    std::vector<std::string> captions = CleanNow(c, main);
+    auto saw = [&](const std::string& text) {
+        for (const std::string& caption : captions) {
+            if (caption == text) return true;
+        }
+        return false;
+    };
+    Check(saw("Brisvane is Currently Cleaning: Run History..."), "progress shows Run History");
+    Check(saw("Brisvane is Currently Cleaning: Recycle Bin..."), "progress shows Recycle Bin");
+    Check(saw("Brisvane: Completing..."), "progress shows Completing");
+    Check(IsWindowVisible(main) != FALSE, "the main window stays after the run");
+    ShutDown(c, main);
+}
+
+void Logon(Context& c, const std::string& typed, const std::string& shotName) {
+    HWND logon = c.driver.WaitWindow("Logon to Brisvane");
+    if (!Check(logon != nullptr, "the logon window is shown")) return;
+    if (!shotName.empty()) c.driver.Shot(logon, shotName);
+    TypeText(logon, IDC_TXTPASSWORD, typed);
+    Click(logon, IDC_LOGON_CMDOK);
+}
+
+void ProtectWithPassword(Context& c, HWND main) {
+    TickAndCheck(main, 2, IDC_CHKPASSWORD, "PasswordProtected");
+    Check(IsEnabled(main, IDC_CMDPASSWORD), "Set Password enabled");
+    SelectTab(main, IDC_TABMAIN, 0);
+    Click(main, IDC_CMDCLOSE);
+    std::string text;
+    HWND box = c.driver.WaitMessageBox(text);
+    if (Check(box != nullptr, "closing without a password is refused with a message")) {
+        c.driver.Shot(box, "close-refused");
+        Check(text.find("No Password has been entered, please enter password") != std::string::npos,
+              "the refusal says why: " + text);
+        Click(box, IDOK);
+        c.driver.WaitGone(box, 5000);
+    }
+    Wait(300);
+    Check(!c.driver.Exited(0) && IsWindowVisible(main), "the program keeps running");
+    Check(SelectedTab(main, IDC_TABMAIN) == 2, "Cleaning Options is selected");
+
+    Click(main, IDC_CMDPASSWORD);
+    HWND set = c.driver.WaitWindow("Set Brisvane Password");
+    if (!Check(set != nullptr, "the set-password window is shown")) return;
+    TypeText(set, IDC_TXTPASSWORD1, "Brisvane 2026");
+    TypeText(set, IDC_TXTPASSWORD2, "Brisvane 2026");
+    Wait(300);
+    c.driver.Shot(set, "set-password");
+    Click(set, IDC_PASSWORD_CMDOK);
+    Check(c.driver.WaitGone(set, 5000), "the set-password window closes");
+    Check(StoredSetting("BrisvanePassword") == "Brisvane 2026", "the password is stored");
+}
+
+void PasswordLogonAndTray(Context& c) {
+    HWND main = StartMain(c);
+    if (main == nullptr) return;
+    ProtectWithPassword(c, main);
+    if (!ShutDown(c, main)) return;
+
+    c.driver.Start();
+    Logon(c, "brisvane 2026", "logon");
+    std::string text;
+    HWND box = c.driver.WaitMessageBox(text);
+    Check(box != nullptr && text == "Incorrect Password.", "a wrong case is refused: " + text);
+    if (box != nullptr) {
+        c.driver.Shot(box, "logon-refused");
+        Click(box, IDOK);
+        c.driver.WaitGone(box, 5000);
+    }
+    Logon(c, "Brisvane 2026", "");
+    main = c.driver.WaitWindow(kMainTitle);
+    if (!Check(main != nullptr, "the right password opens the main window")) return;
+
+    Click(main, IDC_CMDHIDE);
+    Wait(500);
+    Check(!IsWindowVisible(main) && !c.driver.Exited(0), "Hide leaves only the tray icon");
+    // The tray reports the right button released over the icon.
+    PostMessageA(main, WM_APP + 40, 1, WM_RBUTTONUP);
+    HWND menu = c.driver.WaitMenu();
+    if (Check(menu != nullptr, "the right button pops the tray menu")) {
+        c.driver.ScreenShot("tray-menu");
+        PostMessageA(menu, WM_CHAR, 'o', 0);
+    }
+    Logon(c, "Brisvane 2026", "");
+    Check(c.driver.WaitWindow(kMainTitle) != nullptr, "Open shows the window after the logon");
+    Check(SelectedTab(main, IDC_TABMAIN) == 0, "Open selects page 0");
+    ShutDown(c, main);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::printf("usage: %s <scenario> <Brisvane.exe> <work folder>\n", argv[0]);
+        return 2;
+    }
+    const std::map<std::string, std::function<void(Context&)>> scenarios{
+        {"start-tick-clean", StartTickAndClean},
+        {"password-logon-tray", PasswordLogonAndTray},
+    };
+    auto scenario = scenarios.find(argv[1]);
+    if (scenario == scenarios.end()) return 2;
+
+    std::string work = WindowsPath(argv[3]);
+    std::string folder = work + "\\" + argv[1];
+    std::string program = folder + "\\Brisvane.exe";
+    CreateDirectoryA(work.c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    if (!CopyFileA(WindowsPath(argv[2]).c_str(), program.c_str(), FALSE)) {
+        std::printf("cannot copy Brisvane.exe to %s\n", program.c_str());
+        return 2;
+    }
+    DeleteBrisvaneKey();
+    DrawWindowsWithoutWindowManager();
+    Driver driver(program, WindowsPath(argv[3]) + "-shots", argv[1]);
+    Context context{driver, folder};
+    scenario->second(context);
+    driver.Kill();
+    DeleteBrisvaneKey();
+    std::printf("%s: %d failed check(s)\n", argv[1], Failures());
+    return Failures() == 0 ? 0 : 1;
+}
