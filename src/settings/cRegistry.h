@@ -46,7 +46,8 @@ public:
     // Writes the text as REG_SZ exactly as given, even when it holds two "%" signs; otherwise
     // behaves as SetValue (errors, current value). ValueType is not consulted.
     void SetLiteralText(const std::string& text);
-    // Names at indices 1..count; index 0 is unused.
+    // Names at indices 1..count; index 0 is an unused empty entry, and no names leave the list
+    // empty. An unopenable key gives True and no names.
     Boolean EnumerateValues(std::vector<std::string>& keyNames, std::int32_t& keyCount);
     Boolean EnumerateSections(std::vector<std::string>& sections, std::int32_t& sectionCount);
     // Registers a file type for an executable under HKEY_CLASSES_ROOT and

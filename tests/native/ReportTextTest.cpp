@@ -20,3 +20,10 @@ TEST(ReportText, FileNameTakesDateAndTimeFromSeparateReadings) {
     EXPECT_EQ(ReportFileName(ClockTime{987, 1, 2, 0, 0, 0}, ClockTime{987, 1, 2, 0, 0, 0}),
               "CleanReport02010987_000000.txt");
 }
+
+TEST(ReportTextTest, FailureLinesOfTheCleaningRoutines) {
+    EXPECT_EQ(FileInUseLine("a b.txt"), "File: a b.txt could not be deleted - File is in use\r\n");
+    EXPECT_EQ(FolderInUseLine("sub"),
+              "Folder: sub could not be deleted - File within Folder are in use\r\n");
+    EXPECT_EQ(ErrorLine("Path not found"), "Error: Path not found\r\n");
+}

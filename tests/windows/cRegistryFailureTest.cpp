@@ -136,3 +136,11 @@ TEST_F(cRegistryFailure, AFailingReadGivesDefault) {
     EXPECT_EQ(registry.Value(), Variant::FromString("x"));
     EXPECT_EQ(api.opened, api.closed);
 }
+
+TEST_F(cRegistryFailure, TextThatCannotBeExpandedIsReadAsStored) {
+    WriteRaw(key.Path(), "v", REG_EXPAND_SZ, SzBytes("%TEMP%\\x"));
+    api.failing = RegCall::Expand;
+    Address("v");
+    EXPECT_EQ(registry.Value(), Variant::FromString("%TEMP%\\x"));
+    EXPECT_EQ(registry.ValueType(), regtype::kExpandSz);
+}
