@@ -38,3 +38,18 @@ std::string ReportFileName(const ClockTime& date, const ClockTime& time) {
     return "CleanReport" + TwoDigits(date.day) + TwoDigits(date.month) + FourDigits(date.year) +
            "_" + TwoDigits(time.hour) + TwoDigits(time.minute) + TwoDigits(time.second) + ".txt";
 }
+
+std::string ReportLine(const std::string& text) { return text + kCrLf; }
+
+std::string FileInUseLine(const std::string& fileName) {
+    return ReportLine("File: " + fileName + " could not be deleted - File is in use");
+}
+
+std::string FolderInUseLine(const std::string& folderName) {
+    return ReportLine("Folder: " + folderName +
+                      " could not be deleted - File within Folder are in use");
+}
+
+std::string ErrorLine(const std::string& description) {
+    return ReportLine("Error: " + description);
+}

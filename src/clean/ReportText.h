@@ -22,3 +22,13 @@ std::string ReportEndLine(const std::string& date, const std::string& time);
 
 // "CleanReport" + ddmmyyyy + "_" + hhmmss + ".txt", date and time from two clock readings.
 std::string ReportFileName(const ClockTime& date, const ClockTime& time);
+
+// The lines a cleaning routine appends to the report text, each ended by CR LF.
+std::string ReportLine(const std::string& text);
+// "File: <name> could not be deleted - File is in use"
+std::string FileInUseLine(const std::string& fileName);
+// "Folder: <name> could not be deleted - File within Folder are in use"
+std::string FolderInUseLine(const std::string& folderName);
+// "Error: <description>"
+std::string ErrorLine(const std::string& description);
+inline constexpr const char* kCompleted = "Completed";

@@ -1,10 +1,45 @@
 #include "clean/WriteReport.h"
 
 #include "app/frmProgress.h"
+#include "clean/ReportText.h"
+#include "files/FileSystem.h"
+#include "platform/AppError.h"
+#include "platform/System.h"
 #include "platform/UiServices.h"
 
-void WriteReport(const std::string& /*report*/, frmProgress& progress) {
+namespace {
+
+// Date and time come from two separate readings of the clock.
+std::string ReportPath(const std::string& folder) {
+    const ClockTime date = Ui().Now();
+    const ClockTime time = Ui().Now();
+    return folder + "\\" + ReportFileName(date, time);
+}
+
+void SaveReport(const std::string& report, const std::string& folder) {
+    if (!FolderExists(folder)) CreateFolder(folder);
+    TextStream file = CreateTextFile(ReportPath(folder), true);
+    file.Write(report);
+    file.Close();
+}
+
+}  // namespace
+
+std::string ReportsFolder() { return ProgramFolder() + "\\Reports"; }
+
+void WriteReport(const std::string& report, frmProgress& progress) {
+    WriteReport(report, progress, ReportsFolder());
+}
+
+void WriteReport(const std::string& report, frmProgress& progress, const std::string& folder) {
     progress.SetCaption("Brisvane: Writing Report...");
     Ui().DoEvents();
     Ui().Pause(2000);
+    try {
+        SaveReport(report, folder);
+    } catch (const AppError& failure) {
+        Ui().ShowMessage("The cleaning report could not be saved in " + folder + ".\n\n" +
+                             failure.Description(),
+                         MB_OK | MB_ICONEXCLAMATION);
+    }
 }

@@ -1,6 +1,9 @@
 #include "platform/System.h"
 
 #include <windows.h>
+#include <shellapi.h>
+
+#include "platform/AppError.h"
 
 unsigned long QueryPlatformId() {
     OSVERSIONINFOA info{};
@@ -42,4 +45,96 @@ std::string ProgramName() {
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     std::size_t dot = name.find_last_of('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+namespace {
+
+[[noreturn]] void RaiseSystemError(DWORD code, const std::string& source) {
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                   text, sizeof text, nullptr);
+    std::string description = text;
+    while (!description.empty() && (description.back() == '\n' || description.back() == '\r')) {
+        description.pop_back();
+    }
+    if (description.empty()) description = "System error " + std::to_string(code);
+    throw AppError(static_cast<long>(0x80070000u | (code & 0xFFFFu)), source, description);
+}
+
+}  // namespace
+
+std::string TempFolderPath() {
+    std::string path(MAX_PATH + 1, '\0');
+    for (;;) {
+        DWORD n = GetTempPathA(static_cast<DWORD>(path.size()), path.data());
+        if (n == 0) RaiseSystemError(GetLastError(), "GetTempPathA");
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(n + 1);  // n is the size the path needs, with its terminating NUL
+    }
+}
+
+long EmptyRecycleBinAllDrives() {
+    using EmptyBin = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    if (shell == nullptr) RaiseSystemError(GetLastError(), "SHEmptyRecycleBinA");
+    auto empty = reinterpret_cast<EmptyBin>(
+        reinterpret_cast<void*>(GetProcAddress(shell, "SHEmptyRecycleBinA")));
+    if (empty == nullptr) {
+        DWORD code = GetLastError();
+        FreeLibrary(shell);
+        RaiseSystemError(code, "SHEmptyRecycleBinA");
+    }
+    HRESULT result = empty(nullptr, "", SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+    FreeLibrary(shell);
+    return result;
+}
+
+namespace {
+
+// The full form of a path without trailing backslashes, for comparisons.
+std::string Normalized(const std::string& path) {
+    std::string full(MAX_PATH + 1, '\0');
+    DWORD n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (n >= full.size()) {
+        full.resize(n + 1);
+        n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    }
+    full.resize(n < full.size() ? n : 0);
+    while (!full.empty() && (full.back() == '\\' || full.back() == '/')) full.pop_back();
+    return full;
+}
+
+bool SameFolder(const std::string& a, const std::string& b) {
+    return !a.empty() && !b.empty() && lstrcmpiA(Normalized(a).c_str(), Normalized(b).c_str()) == 0;
+}
+
+bool IsRoot(const std::string& normalized) {
+    if (normalized.size() <= 2) return true;  // "" or "C:"
+    if (normalized.rfind("\\\\", 0) != 0) return false;
+    std::size_t share = normalized.find('\\', 2);  // "\\server\share" is a root too
+    return share == std::string::npos || normalized.find('\\', share + 1) == std::string::npos;
+}
+
+std::string FolderFrom(UINT (*query)(LPSTR, UINT)) {
+    char buffer[MAX_PATH + 1] = {};
+    UINT n = query(buffer, sizeof buffer);
+    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+}
+
+std::string Environment(const char* name) {
+    char buffer[32768] = {};
+    DWORD n = GetEnvironmentVariableA(name, buffer, sizeof buffer);
+    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+}
+
+}  // namespace
+
+bool IsProtectedFolder(const std::string& path) {
+    if (IsRoot(Normalized(path))) return true;
+    return SameFolder(path, FolderFrom(GetWindowsDirectoryA)) ||
+           SameFolder(path, FolderFrom(GetSystemDirectoryA)) ||
+           SameFolder(path, Environment("USERPROFILE"));
 }

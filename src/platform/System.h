@@ -15,3 +15,16 @@ std::string ProgramFolder();
 
 // The running executable's file name without folder and extension.
 std::string ProgramName();
+
+// The current user's temporary folder as GetTempPathA gives it (with its trailing backslash),
+// however long it is. Raises AppError when the system gives none.
+std::string TempFolderPath();
+
+// SHEmptyRecycleBinA with no owner window, the root "" (every drive) and the flags 7 (no
+// confirmation, no progress, no sound); returns the call's result. Raises AppError when the
+// shell library or the function cannot be loaded.
+long EmptyRecycleBinAllDrives();
+
+// True for a folder that no cleaning may empty even when the system names it as the temporary
+// folder: a drive root, the Windows folder, the system folder or the user's profile folder.
+bool IsProtectedFolder(const std::string& path);

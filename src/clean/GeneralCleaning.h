@@ -1,0 +1,24 @@
+// The cleaning routines of the shell's history lists, the temporary folder and the Recycle
+// Bin. Each appends its block of lines to the run's report text and never lets a failure
+// reach the caller: it writes a "File: ", "Folder: " or "Error: " line instead.
+#pragma once
+
+#include <string>
+
+#include "settings/Boolean.h"
+
+class cRegistry;
+
+// Deletes the Start-menu Run history key; always "Completed".
+void CleanRunHistory(cRegistry& registry, std::string& report);
+
+// Empties the Recent folder (files only); with `find` True first empties the Find/Search
+// history key.
+void CleanShellHistory(cRegistry& registry, std::string& report, Boolean find);
+
+// Empties the current user's temporary folder: every subfolder with its contents, then every
+// loose file, read-only ones too. The folder itself stays.
+void CleanTempFiles(cRegistry& registry, std::string& report);
+
+// Empties the Recycle Bins of every drive, silently.
+void EmptyRecycleBin(std::string& report);

@@ -1,0 +1,114 @@
+#include "files/FileSystem.h"
+
+#include <windows.h>
+
+#include "files/FileError.h"
+#include "files/TreeDelete.h"
+#include "files/Win32Path.h"
+
+namespace {
+
+std::string LastName(const std::string& path) {
+    std::string trimmed = path;
+    while (trimmed.size() > 1 && (trimmed.back() == '\\' || trimmed.back() == '/')) {
+        trimmed.pop_back();
+    }
+    std::size_t slash = trimmed.find_last_of("\\/:");
+    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+}
+
+bool IsFolderAttributes(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool IsFileAttributes(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The direct entries of a folder that are (or are not) folders.
+template <typename Keep>
+void ScanFolder(const std::string& path, Keep keep) {
+    FolderScan scan(path);
+    if (scan.OpenError() != 0) RaiseFileError(scan.OpenError(), "Folder");
+    FolderEntry entry;
+    while (scan.Next(entry)) keep(entry);
+}
+
+}  // namespace
+
+std::string File::Name() const { return LastName(path_); }
+
+void File::Delete(bool force) const { RemoveFile(path_, force); }
+
+std::string Folder::Name() const { return LastName(path_); }
+
+std::vector<File> Folder::Files() const {
+    std::vector<File> files;
+    ScanFolder(path_, [&](const FolderEntry& entry) {
+        if (!entry.IsFolder()) files.emplace_back(JoinPath(path_, entry.name), entry.size);
+    });
+    return files;
+}
+
+std::vector<Folder> Folder::SubFolders() const {
+    std::vector<Folder> folders;
+    ScanFolder(path_, [&](const FolderEntry& entry) {
+        if (entry.IsFolder()) folders.emplace_back(JoinPath(path_, entry.name));
+    });
+    return folders;
+}
+
+void Folder::Delete(bool force) const { DeleteFolderTree(path_, force); }
+
+bool FileExists(const std::string& path) { return IsFileAttributes(PathAttributes(path)); }
+
+bool FolderExists(const std::string& path) { return IsFolderAttributes(PathAttributes(path)); }
+
+void CreateFolder(const std::string& path) {
+    if (!PathCreateFolder(path)) RaiseLastFileError("CreateFolder");
+}
+
+Folder GetFolder(const std::string& path) {
+    if (!FolderExists(path)) RaiseFileError(ERROR_PATH_NOT_FOUND, "GetFolder");
+    return Folder(path);
+}
+
+File GetFile(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        RaiseFileError(ERROR_FILE_NOT_FOUND, "GetFile");
+    }
+    return File(path, (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow);
+}
+
+void RemoveFile(const std::string& path, bool force) {
+    DWORD attributes = PathAttributes(path);
+    if (!IsFileAttributes(attributes)) RaiseFileError(ERROR_FILE_NOT_FOUND, "DeleteFile");
+    DeleteFileEntry(path, attributes, force);
+}
+
+void RemoveFolder(const std::string& path, bool force) { DeleteFolderTree(path, force); }
+
+void RenameFile(const std::string& from, const std::string& to) {
+    if (!MoveFileA(from.c_str(), to.c_str())) RaiseLastFileError("RenameFile");
+}
+
+void MoveFileReplacing(const std::string& from, const std::string& to) {
+    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        RaiseLastFileError("MoveFileReplacing");
+    }
+}
+
+void ReplaceFileText(const std::string& path, const std::string& text) {
+    const std::string fresh = path + ".new~";
+    try {
+        TextStream stream = CreateTextFile(fresh, true);
+        stream.Write(text);
+        stream.Close();
+        MoveFileReplacing(fresh, path);
+    } catch (...) {
+        DeleteFileA(fresh.c_str());
+        throw;
+    }
+}

@@ -1,0 +1,167 @@
+#include "files/TextStream.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "files/FileError.h"
+#include "platform/AppError.h"
+
+namespace {
+
+constexpr std::size_t kChunk = 64 * 1024;
+
+HANDLE OpenHandle(const std::string& path, DWORD access, DWORD disposition) {
+    HANDLE handle = CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) RaiseLastFileError("OpenTextFile");
+    return handle;
+}
+
+}  // namespace
+
+TextStream::~TextStream() {
+    try {
+        Close();
+    } catch (const AppError&) {
+        // A stream that is dropped without Close cannot report a failed write.
+    }
+}
+
+TextStream::TextStream(TextStream&& other) noexcept
+    : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)),
+      mode_(other.mode_),
+      buffer_(std::move(other.buffer_)),
+      pos_(other.pos_),
+      eof_(other.eof_) {}
+
+void TextStream::RequireMode(bool reading) const {
+    if (handle_ == INVALID_HANDLE_VALUE) throw AppError(52, "TextStream", "Bad file name or number");
+    if (reading != (mode_ == IOMode::ForReading)) throw AppError(54, "TextStream", "Bad file mode");
+}
+
+bool TextStream::Fill() {
+    if (eof_) return false;
+    if (pos_ > 0) {
+        buffer_.erase(0, pos_);
+        pos_ = 0;
+    }
+    const std::size_t had = buffer_.size();
+    buffer_.resize(had + kChunk);
+    DWORD got = 0;
+    if (!ReadFile(handle_, buffer_.data() + had, kChunk, &got, nullptr)) {
+        buffer_.resize(had);
+        RaiseLastFileError("TextStream");
+    }
+    buffer_.resize(had + got);
+    if (got == 0) eof_ = true;
+    return got > 0;
+}
+
+bool TextStream::AtEndOfStream() {
+    RequireMode(true);
+    return pos_ >= buffer_.size() && !Fill();
+}
+
+std::string TextStream::Read(std::size_t n) {
+    RequireMode(true);
+    while (buffer_.size() - pos_ < n && Fill()) {
+    }
+    std::string text = buffer_.substr(pos_, n);
+    pos_ += text.size();
+    return text;
+}
+
+std::string TextStream::ReadLine() {
+    if (AtEndOfStream()) throw AppError(62, "TextStream", "Input past end of file");
+    std::size_t from = pos_;
+    std::size_t lf;
+    while ((lf = buffer_.find('\n', from)) == std::string::npos) {
+        const std::size_t searched = buffer_.size() - pos_;
+        if (!Fill()) break;  // Fill moves the unread bytes to the front
+        from = pos_ + searched;
+    }
+    std::size_t end = lf == std::string::npos ? buffer_.size() : lf;
+    std::size_t next = lf == std::string::npos ? end : lf + 1;
+    if (lf != std::string::npos && end > pos_ && buffer_[end - 1] == '\r') --end;
+    std::string line = buffer_.substr(pos_, end - pos_);
+    pos_ = next;
+    return line;
+}
+
+std::string TextStream::ReadAll() {
+    RequireMode(true);
+    while (Fill()) {
+    }
+    std::string text = buffer_.substr(pos_);
+    pos_ = buffer_.size();
+    return text;
+}
+
+void TextStream::Write(const std::string& text) {
+    RequireMode(false);
+    buffer_ += text;
+    if (buffer_.size() >= kChunk) Flush();
+}
+
+void TextStream::WriteLine(const std::string& text) { Write(text + "\r\n"); }
+
+void TextStream::WriteBlankLines(int count) {
+    std::string lines;
+    for (int i = 0; i < count; ++i) lines += "\r\n";
+    Write(lines);
+}
+
+void TextStream::Flush() {
+    std::size_t done = 0;
+    while (done < buffer_.size()) {
+        DWORD wrote = 0;
+        DWORD size = static_cast<DWORD>(std::min<std::size_t>(buffer_.size() - done, 1u << 30));
+        if (!WriteFile(handle_, buffer_.data() + done, size, &wrote, nullptr) || wrote == 0) {
+            buffer_.erase(0, done);
+            RaiseLastFileError("TextStream");
+        }
+        done += wrote;
+    }
+    buffer_.clear();
+}
+
+void TextStream::Close() {
+    if (handle_ == INVALID_HANDLE_VALUE) return;
+    HANDLE handle = handle_;
+    try {
+        if (mode_ != IOMode::ForReading) Flush();
+    } catch (const AppError&) {
+        handle_ = INVALID_HANDLE_VALUE;
+        CloseHandle(handle);
+        throw;
+    }
+    handle_ = INVALID_HANDLE_VALUE;
+    buffer_.clear();
+    if (!CloseHandle(handle)) RaiseLastFileError("TextStream");
+}
+
+TextStream OpenTextFile(const std::string& path, IOMode mode, bool create) {
+    switch (mode) {
+        case IOMode::ForReading:
+            return TextStream(OpenHandle(path, GENERIC_READ, create ? OPEN_ALWAYS : OPEN_EXISTING),
+                              mode);
+        case IOMode::ForWriting:
+            return TextStream(
+                OpenHandle(path, GENERIC_WRITE, create ? CREATE_ALWAYS : TRUNCATE_EXISTING), mode);
+        case IOMode::ForAppending:
+            break;
+    }
+    HANDLE handle = OpenHandle(path, GENERIC_WRITE, create ? OPEN_ALWAYS : OPEN_EXISTING);
+    if (SetFilePointer(handle, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
+        GetLastError() != NO_ERROR) {
+        DWORD code = GetLastError();
+        CloseHandle(handle);
+        RaiseFileError(code, "OpenTextFile");
+    }
+    return TextStream(handle, mode);
+}
+
+TextStream CreateTextFile(const std::string& path, bool overwrite) {
+    return TextStream(OpenHandle(path, GENERIC_WRITE, overwrite ? CREATE_ALWAYS : CREATE_NEW),
+                      IOMode::ForWriting);
+}

@@ -1,0 +1,164 @@
+#include "Sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "files/FileSystem.h"
+
+namespace {
+
+std::string Environment(const char* name, bool& present) {
+    char buffer[32768] = {};
+    DWORD n = GetEnvironmentVariableA(name, buffer, sizeof buffer);
+    present = n > 0 && n < sizeof buffer;
+    return present ? std::string(buffer, n) : std::string();
+}
+
+void Restore(const char* name, const std::string& value, bool present) {
+    SetEnvironmentVariableA(name, present ? value.c_str() : nullptr);
+}
+
+HKEY OpenShellFolders() {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &key, nullptr);
+    return key;
+}
+
+}  // namespace
+
+std::string WindowsPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+std::string UnixPath(const std::string& windowsPath) {
+    std::string path = windowsPath.substr(2);
+    for (char& c : path) {
+        if (c == '\\') c = '/';
+    }
+    return path;
+}
+
+std::string SandboxRoot() {
+    const char* root = std::getenv("BRISVANE_SANDBOX");
+    if (root == nullptr || *root == '\0') {
+        ADD_FAILURE() << "BRISVANE_SANDBOX is not set";
+        std::abort();  // never fall back to a folder outside the sandbox
+    }
+    std::string path = WindowsPath(root);
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+}
+
+SandboxFolder::SandboxFolder(const std::string& name) {
+    static std::atomic<int> counter{0};
+    path_ = SandboxRoot() + "\\" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(counter++);
+    if (FolderExists(path_)) RemoveFolder(path_, true);
+    MakeFolder(path_);
+}
+
+SandboxFolder::~SandboxFolder() {
+    try {
+        RemoveFolder(path_, true);
+    } catch (const std::exception&) {
+        // Wine cannot remove Unix symbolic links; what stays is inside the sandbox.
+    }
+}
+
+void MakeFolder(const std::string& path) {
+    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path << " " << GetLastError();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    ASSERT_TRUE(out.good()) << path;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+HeldOpen::HeldOpen(const std::string& path)
+    : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
+    EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path;
+}
+
+HeldOpen::~HeldOpen() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+}
+
+TempRedirect::TempRedirect(const std::string& folder) {
+    bool present = false;
+    temp_ = Environment("TEMP", present);
+    tmp_ = Environment("TMP", present);  // an empty value is restored as no value
+    SetEnvironmentVariableA("TEMP", folder.c_str());
+    SetEnvironmentVariableA("TMP", folder.c_str());
+}
+
+TempRedirect::~TempRedirect() {
+    Restore("TEMP", temp_, !temp_.empty());
+    Restore("TMP", tmp_, !tmp_.empty());
+}
+
+RecentRedirect::RecentRedirect(const std::string& folder, bool remove) {
+    HKEY key = OpenShellFolders();
+    char buffer[4096] = {};
+    DWORD size = sizeof buffer;
+    had_ = RegQueryValueExA(key, "Recent", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
+                            &size) == ERROR_SUCCESS;
+    if (had_) previous_ = buffer;
+    if (remove) {
+        RegDeleteValueA(key, "Recent");
+    } else {
+        RegSetValueExA(key, "Recent", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                       static_cast<DWORD>(folder.size() + 1));
+    }
+    RegCloseKey(key);
+}
+
+RecentRedirect::~RecentRedirect() {
+    HKEY key = OpenShellFolders();
+    if (had_) {
+        RegSetValueExA(key, "Recent", 0, REG_SZ, reinterpret_cast<const BYTE*>(previous_.c_str()),
+                       static_cast<DWORD>(previous_.size() + 1));
+    } else {
+        RegDeleteValueA(key, "Recent");
+    }
+    RegCloseKey(key);
+}
+
+DWORD MakeUnixLink(const std::string& target, const std::string& link) {
+    std::string command = "Z:\\bin\\ln -s \"" + UnixPath(target) + "\" \"" + UnixPath(link) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        ADD_FAILURE() << "cannot start ln: " << GetLastError();
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    // Wine does not wait for a Unix process: watch for the link instead.
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    for (int i = 0; i < 500 && attributes == INVALID_FILE_ATTRIBUTES; ++i) {
+        Sleep(10);
+        attributes = GetFileAttributesA(link.c_str());
+    }
+    return attributes;
+}
