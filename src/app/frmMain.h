@@ -10,6 +10,7 @@
 #include "app/LinkLabels.h"
 #include "app/cSysTray.h"
 #include "platform/Dialog.h"
+#include "reports/frmReports.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
 #include "settings/frmLogon.h"
@@ -116,6 +117,7 @@ class frmMain : public Dialog {
     cSysTray tray_;
     frmLogon logon_;
     frmPassword password_;
+    frmReports reports_;
     LinkLabels links_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

@@ -38,5 +38,4 @@ void frmMain::cboProfile_Click() {
 
 void frmMain::cmdPassword_Click() { password_.ShowModal(Handle()); }
 
-// The reports window joins with its own work; until then the button shows nothing.
-void frmMain::cmdReport_Click() {}
+void frmMain::cmdReport_Click() { reports_.ShowModal(Handle()); }

@@ -12,6 +12,7 @@
 #include "Driver.h"
 #include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
+#include "reports/frmReportsIds.h"
 #include "settings/frmLogonIds.h"
 #include "settings/frmPasswordIds.h"
 #include "version.h"
@@ -118,7 +119,56 @@ std::vector<std::string> CleanNow(Context& c, HWND main) {
     return captions;
 }
 
+// An entry of another process's list box (asked in UTF-16, which Wine passes unchanged
+// between processes; report names are ASCII).
+std::string ListEntry(HWND list, int index) {
+    wchar_t text[MAX_PATH] = {};
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
+    std::string entry;
+    for (const wchar_t* c = text; *c != 0; ++c) entry += static_cast<char>(*c);
+    return entry;
+}
+
+// The run left one report file; the reports window lists it and the viewer shows it whole.
+void ReportIsListedAndViewed(Context& c, HWND main) {
+    std::string reports = c.programFolder + "\\Reports";
+    std::vector<std::string> files = FilesIn(reports);
+    if (!Check(files.size() == 1 && files[0].rfind("CleanReport", 0) == 0 && files[0].size() > 4 &&
+                   files[0].substr(files[0].size() - 4) == ".txt",
+               "the run wrote one report file")) {
+        return;
+    }
+    std::string content = ReadWholeFile(reports + "\\" + files[0]);
+    Check(content.rfind("START OF CLEANING REPORT: ", 0) == 0 &&
+              content.find("Cleaning Recycle Bin\r\nCompleted\r\n") != std::string::npos,
+          "the report tells of the run");
+    SelectTab(main, IDC_TABMAIN, 2);
+    Click(main, IDC_CMDREPORT);
+    HWND window = c.driver.WaitWindow("Report Options");
+    if (!Check(window != nullptr, "Report Options opens the reports window")) return;
+    c.driver.Shot(window, "reports");
+    HWND list = GetDlgItem(window, IDC_REPORTS_LSTREPORTS);
+    Check(SendMessageA(list, LB_GETCOUNT, 0, 0) == 1, "one report listed");
+    Check(ListEntry(list, 0) == files[0].substr(0, files[0].size() - 4),
+          "listed without .txt: " + ListEntry(list, 0));
+    Check(IsEnabled(window, IDC_REPORTS_CMDVIEW), "View Report enabled");
+    Click(window, IDC_REPORTS_CMDVIEW);
+    HWND viewer = c.driver.WaitWindow("View Report");
+    if (Check(viewer != nullptr, "View Report opens the viewer")) {
+        c.driver.Shot(viewer, "report-viewer");
+        Check(TextOf(viewer, IDC_VIEWREPORT_TXTREPORT) == content,
+              "the viewer shows the whole file");
+        Click(viewer, IDC_VIEWREPORT_CMDCLOSE);
+        Check(c.driver.WaitGone(viewer, 5000), "the viewer closes");
+    }
+    Click(window, IDC_REPORTS_CMDCLOSE);
+    Check(c.driver.WaitGone(window, 5000), "the reports window closes");
+}
+
 void StartTickAndClean(Context& c) {
+    for (const std::string& old : FilesIn(c.programFolder + "\\Reports")) {
+        DeleteFileA((c.programFolder + "\\Reports\\" + old).c_str());
+    }
     HWND main = StartMain(c);
     if (main == nullptr) return;
     FirstStartShowsEveryPage(c, main);
@@ -144,6 +194,7 @@ void StartTickAndClean(Context& c) {
     Check(saw("Brisvane is Currently Cleaning: Recycle Bin..."), "progress shows Recycle Bin");
     Check(saw("Brisvane: Completing..."), "progress shows Completing");
     Check(IsWindowVisible(main) != FALSE, "the main window stays after the run");
+    ReportIsListedAndViewed(c, main);
     ShutDown(c, main);
 }
 

@@ -1,6 +1,7 @@
 // The logon and set-password windows, shown modally and driven like a user would.
 #include "MainWindowTesting.h"
 #include "ModalScript.h"
+#include "reports/frmReportsIds.h"
 #include "settings/frmLogon.h"
 #include "settings/frmLogonIds.h"
 #include "settings/frmPassword.h"
@@ -226,4 +227,18 @@ TEST_F(PasswordWindows, SetPasswordButtonOpensTheWindowAndEnablesClosing) {
     EXPECT_EQ(Stored("BrisvanePassword"), "pw");
     EXPECT_EQ(Stored("PasswordProtected"), "True");
     EXPECT_TRUE(window.RequestClose());
+}
+
+TEST_F(PasswordWindows, ReportOptionsOpensTheReportsWindowModally) {
+    window.Start();
+    ModalScript script;
+    bool mainDisabled = false;
+    script.Then("Report Options", [&](HWND w) {
+        mainDisabled = !IsWindowEnabled(window.Handle());
+        PostMessageA(GetDlgItem(w, IDC_REPORTS_CMDCLOSE), BM_CLICK, 0, 0);
+    });
+    UserClick(IDC_CMDREPORT);
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(mainDisabled) << "the reports window is modal to the main window";
+    EXPECT_TRUE(IsWindowEnabled(window.Handle()));
 }
