@@ -182,6 +182,12 @@ bool frmMain::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
             result = reinterpret_cast<INT_PTR>(brush);
             return brush != nullptr;
         }
+        case WM_QUERYENDSESSION:
+            // Windows is shutting down or the user logs off: close as every other way does;
+            // a refused close keeps the session open.
+            if (!RequestClose()) SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, FALSE);
+            result = TRUE;
+            return true;
         case WM_SETCURSOR:
             if (!OnSetCursor(reinterpret_cast<HWND>(w), LOWORD(l), HIWORD(l))) return false;
             SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);

@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "app/OptionBoxes.h"
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
 #include "version.h"
@@ -56,6 +57,8 @@ void frmMain::SetUpControls() {
                                                GetSystemMetrics(SM_CYSMICON), 0));
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    // The option boxes are designed ticked; ShowSettings gives them the settings' values.
+    for (const OptionBox& box : kOptionBoxes) CheckDlgButton(Handle(), box.id, BST_CHECKED);
     CentreOnScreen();
     ShowPageControls(0);
     pageBrush_ = CreateSolidBrush(TabBodyColour(tab));

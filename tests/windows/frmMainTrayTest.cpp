@@ -249,3 +249,37 @@ TEST_F(frmMainTray, LinksAreBlueWithTheHandPointerAndClicksDoNoHarm) {
     EXPECT_TRUE(window.IsLoaded());
     EXPECT_TRUE(ui.messages.empty());
 }
+
+TEST_F(frmMainTray, CleanNowFromTheTrayLeavesTheHiddenWindowHidden) {
+    window.Start();
+    UserClick(IDC_CMDHIDE);
+    window.Settings().SetDisplayProgress(kTrue);  // and no item: only the message is shown
+    SendMessageA(window.Handle(), WM_COMMAND, IDM_POPCLEAN, 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "No Items selected for Cleaning.");
+    EXPECT_EQ(ui.pointers,
+              (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
+    EXPECT_FALSE(window.IsVisible());
+}
+
+TEST_F(frmMainTray, AltBSelectsTheInformationPage) {
+    window.Start();
+    MSG alt{Control(IDC_CHKRUN), WM_SYSCHAR, 'b', 0, 0, {}};
+    EXPECT_TRUE(window.PreTranslate(alt));
+    EXPECT_EQ(window.SelectedPage(), 3);
+    MSG other{Control(IDC_CHKRUN), WM_SYSCHAR, 'x', 0, 0, {}};
+    EXPECT_FALSE(window.PreTranslate(other));
+}
+
+TEST_F(frmMainTray, EndOfSessionClosesOrIsRefusedLikeShutDown) {
+    StoreProtection("");
+    Program().automaticMode = true;
+    window.Start();
+    SetWindowLongPtrA(window.Handle(), DWLP_MSGRESULT, TRUE);
+    EXPECT_EQ(SendMessageA(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE) << "not refused";
+    EXPECT_TRUE(window.IsLoaded());
+    EXPECT_EQ(ui.messages.size(), 1u);
+    Store("BrisvanePassword", "pw");
+    SendMessageA(window.Handle(), WM_QUERYENDSESSION, 0, 0);
+    EXPECT_FALSE(window.IsLoaded());
+}
