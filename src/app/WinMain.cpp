@@ -1,5 +1,6 @@
 // Entry point of Brisvane.exe.
 #include <windows.h>
+// after windows.h
 #include <commctrl.h>
 
 #include "app/Main.h"

@@ -1,5 +1,7 @@
 #include "app/frmProgress.h"
 
+#include <windows.h>
+// after windows.h
 #include <commctrl.h>
 
 #include "app/frmProgressIds.h"
@@ -92,8 +94,7 @@ bool frmProgress::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
         // Another program's window took the focus: take it back. Windows of this thread,
         // such as a message box during the run, keep it.
         auto other = reinterpret_cast<HWND>(l);
-        if (other == nullptr ||
-            GetWindowThreadProcessId(other, nullptr) != GetCurrentThreadId()) {
+        if (other == nullptr || GetWindowThreadProcessId(other, nullptr) != GetCurrentThreadId()) {
             PostMessageA(Handle(), kReclaimFocus, 0, 0);
         }
         return false;
