@@ -1,0 +1,100 @@
+#include "settings/SettingsStore.h"
+
+#include <iterator>
+#include <optional>
+
+#include "platform/AppError.h"
+#include "platform/System.h"
+#include "settings/FlagText.h"
+#include "settings/cRegistry.h"
+#include "settings/cSettings.h"
+
+namespace {
+
+constexpr long kTypeMismatch = 13;
+
+void AddressSetting(cRegistry& registry, const std::string& path, const std::string& name) {
+    registry.SetClassKey(hkey::kCurrentUser);
+    registry.SetSectionKey(path);
+    registry.SetValueKey(name);
+    registry.SetValueType(regtype::kSz);
+}
+
+using FlagSetter = void (cSettings::*)(Boolean);
+
+struct Flag {
+    const char* name;
+    FlagSetter set;
+};
+
+// The flags read before the password, in load order.
+constexpr Flag kFlagsBeforePassword[] = {
+    {"DocumentHistory", &cSettings::SetDocumentHistory},
+    {"FindSearch", &cSettings::SetFindSearch},
+    {"Run", &cSettings::SetRun},
+    {"TempFiles", &cSettings::SetTempFiles},
+    {"RecycleBin", &cSettings::SetRecycleBin},
+    {"CleanAtStartUp", &cSettings::SetCleanAtStartUp},
+    {"CleanAtShutDown", &cSettings::SetCleanAtShutDown},
+    {"InternetCookies", &cSettings::SetInternetCookies},
+    {"InternetHistory", &cSettings::SetInternetHistory},
+    {"InternetURLHistory", &cSettings::SetInternetURLHistory},
+    {"PasswordProtected", &cSettings::SetPasswordProtected},
+};
+
+// The flags read after the password, in load order.
+constexpr Flag kFlagsAfterPassword[] = {
+    {"DisplayProgress", &cSettings::SetDisplayProgress},
+    {"Report", &cSettings::SetReport},
+    {"TempInternet", &cSettings::SetTempInternet},
+};
+
+// A stored text that is not a truth value stops the loading with a type-conversion error.
+void LoadFlags(cSettings& settings, cRegistry& registry, const Flag* first, const Flag* last) {
+    for (const Flag* flag = first; flag != last; ++flag) {
+        std::optional<Boolean> value = FlagTextToBoolean(ReadSetting(registry, flag->name, false));
+        if (!value) throw AppError(kTypeMismatch, ProgramName(), "Type mismatch");
+        (settings.*flag->set)(*value);
+    }
+}
+
+void LoadProfile(cSettings& settings, cRegistry& registry) {
+    settings.SetDefaultNSProfile(ReadSetting(registry, "DefaultNSProfile", true));
+    if (settings.DefaultNSProfile().empty()) {
+        settings.SetDefaultNSProfile("default");
+        SaveStringSetting(registry, "DefaultNSProfile", "default");
+    }
+}
+
+}  // namespace
+
+void LoadSettings(cSettings& settings, cRegistry& registry) {
+    LoadFlags(settings, registry, std::begin(kFlagsBeforePassword), std::end(kFlagsBeforePassword));
+    settings.SetPassword(ReadSetting(registry, "BrisvanePassword", true));
+    LoadFlags(settings, registry, std::begin(kFlagsAfterPassword), std::end(kFlagsAfterPassword));
+    if (settings.DefaultBrowser() == "NS") LoadProfile(settings, registry);
+}
+
+std::string ReadSetting(cRegistry& registry, const std::string& name, bool isText) {
+    AddressSetting(registry, kSettingsKey, name);
+    std::string text = registry.Value().ToText();
+    if (!text.empty()) return text;
+    CreateDefaultSetting(registry, kSettingsKey, name, isText);
+    return isText ? std::string() : std::string("False");
+}
+
+void CreateDefaultSetting(cRegistry& registry, const std::string& path, const std::string& name,
+                          bool isText) {
+    AddressSetting(registry, path, name);
+    registry.SetValue(Variant::FromString(isText ? "" : "false"));
+}
+
+void SaveFlagSetting(cRegistry& registry, const std::string& name, std::int16_t state) {
+    AddressSetting(registry, kSettingsKey, name);
+    registry.SetValue(Variant::FromBoolean(ToBoolean(state != 0)));
+}
+
+void SaveStringSetting(cRegistry& registry, const std::string& name, const std::string& text) {
+    AddressSetting(registry, kSettingsKey, name);
+    registry.SetValue(Variant::FromString(text));
+}

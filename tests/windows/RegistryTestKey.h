@@ -1,0 +1,93 @@
+// A sub-key of HKEY_CURRENT_USER that exists only for one test: created empty, removed with
+// everything under it afterwards. Also raw access to values, so tests check what the registry
+// holds without going through the code under test.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline const char* kTestRoot = "Software\\BrisvaneTest";
+
+class RegistryTestKey {
+public:
+    explicit RegistryTestKey(const std::string& name)
+        : path_(std::string(kTestRoot) + "\\" + name) {
+        RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+    }
+    ~RegistryTestKey() { RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str()); }
+    RegistryTestKey(const RegistryTestKey&) = delete;
+    RegistryTestKey& operator=(const RegistryTestKey&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+struct RawValue {
+    bool exists = false;
+    DWORD type = 0;
+    std::vector<std::uint8_t> data;
+};
+
+inline void CreateRawKey(const std::string& path) {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    RegCloseKey(key);
+}
+
+// Creates name below an existing parent, relative to the parent's handle: Wine's 8-bit
+// functions refuse a whole path longer than MAX_PATH, but a long name alone is accepted.
+inline void CreateRawSubKey(const std::string& parentPath, const std::string& name) {
+    HKEY parent = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, parentPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &parent, nullptr);
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(parent, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS) {
+        RegCloseKey(key);
+    }
+    RegCloseKey(parent);
+}
+
+inline void WriteRaw(const std::string& path, const std::string& name, DWORD type,
+                     const std::vector<std::uint8_t>& data) {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    RegSetValueExA(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+    RegCloseKey(key);
+}
+
+// A string value's bytes: the text and its terminating zero.
+inline std::vector<std::uint8_t> SzBytes(const std::string& text) {
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    return bytes;
+}
+
+inline RawValue ReadRaw(const std::string& path, const std::string& name) {
+    RawValue value;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key) != 0) return value;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size) == 0) {
+        value.exists = true;
+        value.data.resize(size);
+        RegQueryValueExA(key, name.c_str(), nullptr, &value.type, value.data.data(), &size);
+        value.data.resize(size);
+    }
+    RegCloseKey(key);
+    return value;
+}
+
+inline bool RawKeyExists(HKEY root, const std::string& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != 0) return false;
+    RegCloseKey(key);
+    return true;
+}
