@@ -25,14 +25,15 @@ fi
 source scripts/xvfb.sh
 start_xvfb
 trap stop_xvfb EXIT
-/usr/lib/wine/wine64 "$root/dist/Brisvane.exe" "$@" &
+# A Wine virtual desktop draws the window frames, which a bare X server has no manager for.
+/usr/lib/wine/wine64 explorer /desktop=Brisvane,1280x900 "$root/dist/Brisvane.exe" "$@" &
 program=$!
 shot="$root/dist/screenshot-main.png"
 for _ in $(seq 1 60); do
-    if xdotool search --name "Brisvane - Ver" >/dev/null 2>&1; then break; fi
+    if xdotool search --name "Wine desktop" >/dev/null 2>&1; then break; fi
     sleep 1
 done
-sleep 2
+sleep 5
 import -window root "$shot"
 echo "Brisvane is running on the virtual display $DISPLAY; screenshot of the main window: $shot"
 echo "Press Ctrl+C to stop it."

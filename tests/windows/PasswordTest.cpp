@@ -22,8 +22,8 @@ struct PasswordStore : testing::Test {
 
 TEST_F(PasswordStore, APasswordIsStoredAndAcceptedExactlyAsTyped) {
     SetEnvironmentVariableA("BRISVANE_PW_TEST", "expanded");
-    const char* const passwords[] = {"Secret", " with blanks ",       "100%",
-                                     "%%",     "%BRISVANE_PW_TEST%x", "a%TEMP%b%"};
+    const char* const passwords[] = {
+        "Secret", " with blanks ", "100%", "%%", "%BRISVANE_PW_TEST%x", "a%TEMP%b%", "Pässwörd"};
     for (const char* typed : passwords) {
         SavePassword(registry, typed);
         RawValue stored = ReadRaw(kSettingsKey, "BrisvanePassword");
