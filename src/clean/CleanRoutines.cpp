@@ -1,16 +1,20 @@
 #include "clean/CleanRoutines.h"
 
 #include "clean/GeneralCleaning.h"
+#include "settings/Boolean.h"
 
 void CleanOneItem(CleanItem item, CleanContext& context, std::string& report) {
     switch (item) {
+        case CleanItem::RunHistory:
+            return CleanRunHistory(context.registry, report);
+        case CleanItem::DocumentHistory:
+            return CleanShellHistory(context.registry, report, kFalse);
+        case CleanItem::FindSearchHistory:
+            return CleanShellHistory(context.registry, report, kTrue);
         case CleanItem::TempFiles:
             return CleanTempFiles(context.registry, report);
         case CleanItem::RecycleBin:
             return EmptyRecycleBin(report);
-        case CleanItem::RunHistory:
-        case CleanItem::DocumentHistory:
-        case CleanItem::FindSearchHistory:
         case CleanItem::InternetCookies:
         case CleanItem::InternetHistory:
         case CleanItem::TempInternetFiles:

@@ -4,6 +4,7 @@ list(APPEND BRISVANE_PORTABLE_SOURCES
 )
 list(APPEND BRISVANE_WINDOWS_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CleanRoutines.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CleanShellHistory.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CleanTempFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EmptyRecycleBin.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RunClean.cpp
