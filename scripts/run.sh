@@ -18,6 +18,13 @@ fi
 echo "Built $root/dist/Brisvane.exe"
 
 export WINEDEBUG=-all
+# Wine's caption buttons need its Marlett font, which a new prefix does not always find.
+prefix="${WINEPREFIX:-$HOME/.wine}"
+[ -f "$prefix/system.reg" ] || { echo "Creating the Wine prefix $prefix..."; wineboot -i >/dev/null 2>&1 </dev/null || true; }
+fonts="$prefix/drive_c/windows/Fonts"
+if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     exec /usr/lib/wine/wine64 "$root/dist/Brisvane.exe" "$@"
 fi

@@ -15,7 +15,9 @@ void frmViewReport::OnInit() {
     HWND box = Item(IDC_VIEWREPORT_TXTREPORT);
     SendMessageA(box, EM_SETLIMITTEXT, 0, 0);  // no length limit for long reports
     SetWindowTextA(box, text_.c_str());
-    SetFocus(Item(IDC_VIEWREPORT_CMDCLOSE));
+    // The dialog gives the text box the focus, which selects all its text; the report opens
+    // unselected, at its top.
+    PostMessageA(box, EM_SETSEL, 0, 0);
 }
 
 void frmViewReport::OnCommand(int id, int code) {
