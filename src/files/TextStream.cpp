@@ -35,7 +35,8 @@ TextStream::TextStream(TextStream&& other) noexcept
       eof_(other.eof_) {}
 
 void TextStream::RequireMode(bool reading) const {
-    if (handle_ == INVALID_HANDLE_VALUE) throw AppError(52, "TextStream", "Bad file name or number");
+    if (handle_ == INVALID_HANDLE_VALUE)
+        throw AppError(52, "TextStream", "Bad file name or number");
     if (reading != (mode_ == IOMode::ForReading)) throw AppError(54, "TextStream", "Bad file mode");
 }
 

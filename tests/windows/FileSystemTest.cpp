@@ -127,8 +127,8 @@ TEST_F(FileSystemTest, PathsLongerThanMaxPathAreDeleted) {
     for (int i = 0; i < 10; ++i) {
         deep += L"\\" + std::wstring(40, static_cast<wchar_t>(L'a' + i));
         ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr));
-        HANDLE h = CreateFileW((deep + L"\\f.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                               CREATE_NEW, FILE_ATTRIBUTE_READONLY, nullptr);
+        HANDLE h = CreateFileW((deep + L"\\f.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_READONLY, nullptr);
         ASSERT_NE(h, INVALID_HANDLE_VALUE);
         CloseHandle(h);
     }

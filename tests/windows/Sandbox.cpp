@@ -24,8 +24,8 @@ void Restore(const char* name, const std::string& value, bool present) {
 
 HKEY OpenShellFolders() {
     HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &key, nullptr);
+    RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
     return key;
 }
 
