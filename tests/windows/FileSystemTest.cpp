@@ -155,6 +155,16 @@ TEST_F(FileSystemTest, TreeDeletionNeverEntersALinkedFolder) {
     EXPECT_EQ(ReadBytes(box / "target\\keep.txt"), "keep");
 }
 
+TEST_F(FileSystemTest, FolderHoldingAHiddenDanglingLinkCountsAsInUse) {
+    MakeFolder(box / "gone");
+    MakeFolder(box / "tree");
+    ASSERT_NE(MakeUnixLink(box / "gone", box / "tree\\dangling"), INVALID_FILE_ATTRIBUTES);
+    RemoveDirectoryA((box / "gone").c_str());
+    WriteBytes(box / "tree\\x.txt", "x");
+    EXPECT_EQ(Failure([&] { RemoveFolder(box / "tree", true); }).first, 70);
+    EXPECT_FALSE(Exists(box / "tree\\x.txt"));
+}
+
 TEST_F(FileSystemTest, TextStreamsPassBytesUnchanged) {
     const std::string path = box / "t.txt";
     const std::string high = "caf\xe9 \x80\xff";

@@ -59,10 +59,14 @@ std::string SandboxRoot() {
 }
 
 SandboxFolder::SandboxFolder(const std::string& name) {
+    // Process ids come back in later runs, and what Wine cannot remove (Unix links) stays.
     static std::atomic<int> counter{0};
-    path_ = SandboxRoot() + "\\" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(counter++);
-    if (FolderExists(path_)) RemoveFolder(path_, true);
+    const std::string stem = SandboxRoot() + "\\" + name + "-" +
+                             std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetTickCount64()) + "-";
+    do {
+        path_ = stem + std::to_string(counter++);
+    } while (Exists(path_));
     MakeFolder(path_);
 }
 
