@@ -29,9 +29,9 @@ void FillFolder(const std::string& folder, int& serial) {
     Check(CreateDirectoryA(folder.c_str(), nullptr) != 0, "create " + folder);
     for (int i = 0; i < kFilesPerFolder; ++i, ++serial) {
         std::string path = folder + "\\f" + std::to_string(i) + ".tmp";
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                               serial % 7 == 0 ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL,
-                               nullptr);
+        HANDLE h =
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                        serial % 7 == 0 ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL, nullptr);
         Check(h != INVALID_HANDLE_VALUE, "create " + path);
         const std::string text = "temporary data " + std::to_string(serial) + "\r\n";
         DWORD wrote = 0;
@@ -138,7 +138,6 @@ std::string SandboxTemp() {
     }
     return path;
 }
-
 
 struct Method {
     const char* name;

@@ -74,8 +74,8 @@ void CleanRunHistory(cRegistry& registry, std::string& report) {
 }
 
 void CleanShellHistory(cRegistry& registry, std::string& report, Boolean find) {
-    report += ReportLine(find != kFalse ? "Cleaning Find/Search History"
-                                        : "Cleaning Document History");
+    report +=
+        ReportLine(find != kFalse ? "Cleaning Find/Search History" : "Cleaning Document History");
     try {
         if (find != kFalse) EmptyFindHistory(registry);
         EmptyRecentFolder(RecentFolder(registry), report);

@@ -38,8 +38,8 @@ void WriteReport(const std::string& report, frmProgress& progress, const std::st
     try {
         SaveReport(report, folder);
     } catch (const AppError& failure) {
-        Ui().ShowMessage("The cleaning report could not be saved in " + folder + ".\n\n" +
-                             failure.Description(),
-                         MB_OK | MB_ICONEXCLAMATION);
+        Ui().ShowMessage(
+            "The cleaning report could not be saved in " + folder + ".\n\n" + failure.Description(),
+            MB_OK | MB_ICONEXCLAMATION);
     }
 }

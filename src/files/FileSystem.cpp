@@ -95,7 +95,8 @@ void RenameFile(const std::string& from, const std::string& to) {
 }
 
 void MoveFileReplacing(const std::string& from, const std::string& to) {
-    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExA(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         RaiseLastFileError("MoveFileReplacing");
     }
 }

@@ -10,8 +10,11 @@ namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
 
+// A file being read may still be written by its owner; one being written may only be read.
 HANDLE OpenHandle(const std::string& path, DWORD access, DWORD disposition) {
-    HANDLE handle = CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
+    const DWORD share =
+        access == GENERIC_READ ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
+    HANDLE handle = CreateFileA(path.c_str(), access, share, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) RaiseLastFileError("OpenTextFile");
     return handle;
@@ -35,7 +38,8 @@ TextStream::TextStream(TextStream&& other) noexcept
       eof_(other.eof_) {}
 
 void TextStream::RequireMode(bool reading) const {
-    if (handle_ == INVALID_HANDLE_VALUE) throw AppError(52, "TextStream", "Bad file name or number");
+    if (handle_ == INVALID_HANDLE_VALUE)
+        throw AppError(52, "TextStream", "Bad file name or number");
     if (reading != (mode_ == IOMode::ForReading)) throw AppError(54, "TextStream", "Bad file mode");
 }
 

@@ -11,6 +11,13 @@ DWORD WithoutReadOnly(DWORD attributes) {
     return cleared == 0 ? FILE_ATTRIBUTE_NORMAL : cleared;
 }
 
+// A folder whose every visible entry was deleted can still hold something: a file that another
+// program keeps open with delete sharing lingers until it is closed, and Wine hides dangling
+// Unix links. Such a folder is in use, like one holding a file that is open.
+DWORD RemoveFolderError(DWORD code) {
+    return code == ERROR_DIR_NOT_EMPTY ? ERROR_SHARING_VIOLATION : code;
+}
+
 // One deletion walk: remembers the first failure and how many there were.
 class TreeEraser {
 public:
@@ -40,7 +47,7 @@ void TreeEraser::Folder(std::string& path, DWORD attributes) {
     if (force_ && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         PathSetAttributes(path, WithoutReadOnly(attributes));
     }
-    if (!PathRemoveFolder(path)) Fail(GetLastError());
+    if (!PathRemoveFolder(path)) Fail(RemoveFolderError(GetLastError()));
 }
 
 void TreeEraser::Contents(std::string& path) {

@@ -76,8 +76,8 @@ FolderScan::FolderScan(const std::string& folder) {
         handle_ = FindFirstFileExW(LongForm(pattern).c_str(), FindExInfoBasic, &dataW_,
                                    FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     } else {
-        handle_ = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &dataA_,
-                                   FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+        handle_ = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &dataA_, FindExSearchNameMatch,
+                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
     }
     if (handle_ != INVALID_HANDLE_VALUE) {
         pending_ = true;

@@ -1,6 +1,7 @@
 #include "platform/System.h"
 
 #include <windows.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 
 #include "platform/AppError.h"

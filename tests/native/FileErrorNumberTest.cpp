@@ -8,9 +8,8 @@ TEST(FileErrorNumberTest, SystemCodesBecomeTheProgramsNumbers) {
         long number;
         const char* text;
     } cases[] = {
-        {5, 70, "Permission denied"},  {32, 70, "Permission denied"},
-        {33, 70, "Permission denied"}, {3, 76, "Path not found"},
-        {2, 53, "File not found"},
+        {5, 70, "Permission denied"}, {32, 70, "Permission denied"}, {33, 70, "Permission denied"},
+        {3, 76, "Path not found"},    {2, 53, "File not found"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FileErrorNumber(c.code), c.number) << c.code;

@@ -35,8 +35,12 @@ TEST(CleanRunSandboxTest, FiveItemsEmptyTheSandboxAndLeaveTheirReport) {
     const std::string inUse = "File: held.lnk could not be deleted - File is in use\r\n";
     const std::string blocks =
         "Cleaning Run History\r\nCompleted\r\n"
-        "Cleaning Document History\r\n" + inUse + "Completed\r\n"
-        "Cleaning Find/Search History\r\n" + inUse + "Completed\r\n"
+        "Cleaning Document History\r\n" +
+        inUse +
+        "Completed\r\n"
+        "Cleaning Find/Search History\r\n" +
+        inUse +
+        "Completed\r\n"
         "Cleaning Temp Files\r\nCompleted\r\n"
         "Cleaning Recycle Bin\r\nCompleted\r\n";
     EXPECT_NE(report.find("\r\n" + blocks + "END OF CLEANING REPORT: "), std::string::npos)

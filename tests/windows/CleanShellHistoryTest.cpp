@@ -32,8 +32,8 @@ int ValueCount(const std::string& key) {
         return -1;
     }
     DWORD values = 0;
-    RegQueryInfoKeyA(handle, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
-                     nullptr, nullptr, nullptr, nullptr);
+    RegQueryInfoKeyA(handle, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
+                     nullptr, nullptr, nullptr);
     RegCloseKey(handle);
     return static_cast<int>(values);
 }

@@ -126,7 +126,8 @@ TEST(ProtectedFolderTest, RootsAndSystemFoldersAreNeverEmptied) {
         {"z:/", true},
         {"\\\\server\\share\\", true},
         {std::string(windows) + "\\", true},
-        {system, true},          {profile, true},
+        {system, true},
+        {profile, true},
         {box.Path() + "\\", false},
         {std::string(windows) + "\\Temp\\", false},
     };

@@ -24,8 +24,8 @@ void Restore(const char* name, const std::string& value, bool present) {
 
 HKEY OpenShellFolders() {
     HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &key, nullptr);
+    RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
     return key;
 }
 
@@ -59,18 +59,41 @@ std::string SandboxRoot() {
 }
 
 SandboxFolder::SandboxFolder(const std::string& name) {
+    // Process ids come back in later runs, and what Wine cannot remove (Unix links) stays.
     static std::atomic<int> counter{0};
-    path_ = SandboxRoot() + "\\" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(counter++);
-    if (FolderExists(path_)) RemoveFolder(path_, true);
+    const std::string stem = SandboxRoot() + "\\" + name + "-" +
+                             std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetTickCount64()) + "-";
+    do {
+        path_ = stem + std::to_string(counter++);
+    } while (Exists(path_));
     MakeFolder(path_);
 }
+
+namespace {
+
+// Starts a Unix program (Wine runs it without waiting for it).
+bool StartUnix(std::string command) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+}  // namespace
 
 SandboxFolder::~SandboxFolder() {
     try {
         RemoveFolder(path_, true);
     } catch (const std::exception&) {
-        // Wine cannot remove Unix symbolic links; what stays is inside the sandbox.
+        // Wine cannot remove Unix symbolic links; the host's rm removes them without following.
+        StartUnix("Z:\\bin\\rm -rf -- \"" + UnixPath(path_) + "\"");
     }
 }
 
@@ -143,17 +166,10 @@ RecentRedirect::~RecentRedirect() {
 }
 
 DWORD MakeUnixLink(const std::string& target, const std::string& link) {
-    std::string command = "Z:\\bin\\ln -s \"" + UnixPath(target) + "\" \"" + UnixPath(link) + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!StartUnix("Z:\\bin\\ln -s \"" + UnixPath(target) + "\" \"" + UnixPath(link) + "\"")) {
         ADD_FAILURE() << "cannot start ln: " << GetLastError();
         return INVALID_FILE_ATTRIBUTES;
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     // Wine does not wait for a Unix process: watch for the link instead.
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
     for (int i = 0; i < 500 && attributes == INVALID_FILE_ATTRIBUTES; ++i) {

@@ -5,7 +5,6 @@
 #include "app/frmProgress.h"
 #include "clean/WriteReport.h"
 #include "files/FileSystem.h"
-#include "platform/System.h"
 
 namespace {
 
@@ -64,8 +63,4 @@ TEST_F(WriteReportTest, UnwritableFolderOrFileIsToldAndTheRunGoesOn) {
         EXPECT_EQ(ui.messages[0].flags, UINT{MB_OK | MB_ICONEXCLAMATION});
     }
     EXPECT_TRUE(FileExists(folder));
-}
-
-TEST_F(WriteReportTest, ReportsLiveBesideTheProgram) {
-    EXPECT_EQ(ReportsFolder(), ProgramFolder() + "\\Reports");
 }
