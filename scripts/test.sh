@@ -30,10 +30,10 @@ wineboot -i >/dev/null 2>&1 </dev/null || true
 # Wine's caption buttons need its Marlett font, which a new prefix does not always find.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 [ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" || true
-# The virtual display has no window manager: Wine draws the test program's windows itself,
-# so showing or hiding one does not wait for a manager that never answers.
-/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\AppDefaults\brisvane_windows_tests.exe\X11 Driver' \
-    /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+# The virtual display has no window manager: Wine draws every window of the test prefix
+# itself, so showing or destroying one does not wait for a manager that never answers.
+/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    >/dev/null 2>&1 </dev/null || true
 
 status=0
 echo "== Native tests"
