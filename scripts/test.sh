@@ -23,17 +23,19 @@ cleanup() {
 trap cleanup EXIT
 start_xvfb
 [ -f "$WINEPREFIX/system.reg" ] || echo "Creating the test Wine prefix..."
-wineserver -p 2>/dev/null || true  # an already running server is kept
-# Start Wine's background services now, with no terminal output attached: processes that a
-# test started would otherwise inherit ctest's output pipe and keep it open.
-wineboot -i >/dev/null 2>&1 </dev/null || true
-# Wine's caption buttons need its Marlett font, which a new prefix does not always find.
-fonts="$WINEPREFIX/drive_c/windows/Fonts"
-[ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" || true
 # The virtual display has no window manager: Wine draws every window of the test prefix
 # itself, so showing or destroying one does not wait for a manager that never answers.
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
     >/dev/null 2>&1 </dev/null || true
+# Wine's caption buttons need its Marlett font, which a new prefix does not always find.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+[ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" || true
+# One persistent server for the whole run, started afresh so that Wine's desktop process
+# takes the settings above. Its background services start now, with no terminal output
+# attached: processes that a test started would otherwise keep ctest's output pipe open.
+wineserver -k 2>/dev/null || true
+wineserver -p || true
+wineboot -i >/dev/null 2>&1 </dev/null || true
 
 status=0
 echo "== Native tests"
