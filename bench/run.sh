@@ -19,4 +19,4 @@ native="$sandbox/bench-temp/native"
 start=$(date +%s.%N)
 rm -rf "$native"
 end=$(date +%s.%N)
-printf 'native rm -rf        %8.2f s  (for scale)\n' "$(echo "$end - $start" | bc -l)"
+awk -v s="$start" -v e="$end" 'BEGIN { printf "native rm -rf        %8.2f s  (for scale)\n", e - s }'
