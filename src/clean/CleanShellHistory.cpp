@@ -1,3 +1,4 @@
+#include "clean/DeleteEach.h"
 #include "clean/GeneralCleaning.h"
 #include "clean/ReportText.h"
 #include "files/FileSystem.h"
@@ -50,14 +51,7 @@ void EmptyRecentFolder(const std::string& path, std::string& report) {
         throw AppError(err::kPathNotFound, "CleanShellHistory",
                        "The Recent folder " + path + " is not a folder of its own");
     }
-    for (const File& file : GetFolder(path).Files()) {
-        try {
-            file.Delete(true);
-        } catch (const AppError& failure) {
-            if (failure.Number() != err::kPermissionDenied) throw;
-            report += FileInUseLine(file.Name());
-        }
-    }
+    DeleteEach(GetFolder(path).Files(), FileInUseLine, report);
 }
 
 }  // namespace

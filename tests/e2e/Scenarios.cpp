@@ -16,26 +16,13 @@
 #include "settings/frmLogonIds.h"
 #include "settings/frmPasswordIds.h"
 #include "version.h"
+#include "StoredFlagNames.h"
 
 namespace {
 
 const std::string kMainTitle = "Brisvane - Ver " + std::to_string(BRISVANE_VERSION_MAJOR) + "." +
                                std::to_string(BRISVANE_VERSION_MINOR);
 
-const char* const kFlags[] = {"DocumentHistory",
-                              "FindSearch",
-                              "Run",
-                              "TempFiles",
-                              "RecycleBin",
-                              "CleanAtStartUp",
-                              "CleanAtShutDown",
-                              "InternetCookies",
-                              "InternetHistory",
-                              "InternetURLHistory",
-                              "PasswordProtected",
-                              "DisplayProgress",
-                              "Report",
-                              "TempInternet"};
 
 struct Context {
     Driver& driver;
@@ -73,7 +60,7 @@ bool ShutDown(Context& c, HWND main) {
 }
 
 void FirstStartShowsEveryPage(Context& c, HWND main) {
-    for (const char* flag : kFlags) {
+    for (const char* flag : kStoredFlagNames) {
         Check(StoredSetting(flag) == "false", std::string(flag) + " created as false");
     }
     Check(StoredSetting("BrisvanePassword") == "", "no password stored");

@@ -11,23 +11,10 @@
 #include "settings/SettingsStore.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
+#include "StoredFlagNames.h"
 
 namespace {
 
-const char* const kFlags[] = {"DocumentHistory",
-                              "FindSearch",
-                              "Run",
-                              "TempFiles",
-                              "RecycleBin",
-                              "CleanAtStartUp",
-                              "CleanAtShutDown",
-                              "InternetCookies",
-                              "InternetHistory",
-                              "InternetURLHistory",
-                              "PasswordProtected",
-                              "DisplayProgress",
-                              "Report",
-                              "TempInternet"};
 
 // Every flag property of the settings object by value name.
 std::map<std::string, Boolean> Flags(const cSettings& s) {
@@ -100,7 +87,7 @@ TEST_F(SettingsStore, FirstRunCreatesTheKeyWithFourteenFalseFlagsAndAnEmptyPassw
     // What Wine's own reg.exe sees of what was written.
     std::map<std::string, RegLine> listed = RegQuerySettings();
     EXPECT_EQ(listed.size(), 15u);
-    for (const char* flag : kFlags) {
+    for (const char* flag : kStoredFlagNames) {
         EXPECT_EQ(listed[flag].type, "REG_SZ") << flag;
         EXPECT_EQ(listed[flag].data, "false") << flag;
     }
@@ -140,7 +127,7 @@ TEST_F(SettingsStore, FlagTextsLoadAsTruthValues) {
 }
 
 TEST_F(SettingsStore, AFlagThatIsNoTruthValueStopsLoadingAtThatValue) {
-    for (const char* flag : kFlags) StoreText(flag, "True");
+    for (const char* flag : kStoredFlagNames) StoreText(flag, "True");
     StoreText("RecycleBin", "yes");
     StoreText("BrisvanePassword", "secret");
     try {
