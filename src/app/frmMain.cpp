@@ -3,6 +3,7 @@
 #include "app/OptionBoxes.h"
 #include "app/frmMainIds.h"
 #include "clean/RunClean.h"
+#include "clean/ShutdownCleaning.h"
 #include "platform/UiServices.h"
 #include "settings/Password.h"
 #include "settings/ProgramState.h"
@@ -65,6 +66,9 @@ void frmMain::Form_Load() {
     GuardStep([&] { ShowSettings(*settings_, *this, *registry_); });
     GuardStep([&] { SelectPage(0); });
     GuardStep([&] { loading_ = false; });
+    GuardStep([&] {
+        if (settings_->DefaultBrowser() != "NS") RegisterStartUp(*registry_);
+    });
     if (Program().automaticMode) {
         GuardStep([&] { RunAutomaticClean(); });
     } else {
@@ -111,7 +115,21 @@ bool frmMain::RequestClose() {
     return true;
 }
 
-void frmMain::Form_QueryUnload() {}
+void frmMain::Form_QueryUnload() {
+    if (settings_ == nullptr || registry_ == nullptr || settings_->DefaultBrowser() == "NS") return;
+    try {
+        InstallShutdownCleaning(*settings_, *registry_);
+    } catch (const std::exception& failure) {
+        // The close goes on. Nobody is asked anything while Windows ends the session, and an
+        // interactive close tells the user once.
+        if (endingSession_ || installFailureTold_) return;
+        installFailureTold_ = true;
+        Ui().ShowMessage("The cleaning at shut-down could not be installed:\r\n" +
+                             std::string(failure.what()) +
+                             "\r\n\r\nWriting below the system folder needs administrative rights.",
+                         MB_OK | MB_ICONEXCLAMATION);
+    }
+}
 
 bool frmMain::Form_Unload() {
     if (settings_ != nullptr && settings_->PasswordProtected() != kFalse &&
@@ -185,7 +203,9 @@ bool frmMain::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
         case WM_QUERYENDSESSION:
             // Windows is shutting down or the user logs off: close as every other way does;
             // a refused close keeps the session open.
+            endingSession_ = true;
             if (!RequestClose()) SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, FALSE);
+            endingSession_ = false;
             result = TRUE;
             return true;
         case WM_SETCURSOR:

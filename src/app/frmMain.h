@@ -112,6 +112,8 @@ class frmMain : public Dialog {
     bool loading_ = false;
     bool endsProgram_ = false;
     bool logonFailed_ = false;
+    bool endingSession_ = false;       // closing because Windows ends the session
+    bool installFailureTold_ = false;  // the shut-down cleaning failure has been shown
     bool profileControlsVisible_ = false;
     std::string browserCommand_;
     cSysTray tray_;

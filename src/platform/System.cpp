@@ -77,6 +77,20 @@ std::string TempFolderPath() {
     }
 }
 
+std::string SystemFolder() {
+    char buffer[255] = {};
+    UINT n = GetSystemDirectoryA(buffer, sizeof buffer);
+    if (n == 0) RaiseSystemError(GetLastError(), "GetSystemDirectoryA");
+    if (n >= sizeof buffer) RaiseSystemError(ERROR_INSUFFICIENT_BUFFER, "GetSystemDirectoryA");
+    return std::string(buffer, n);
+}
+
+std::string ShortPathName(const std::string& path) {
+    char buffer[164] = {};
+    DWORD n = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
+    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+}
+
 long EmptyRecycleBinAllDrives() {
     using EmptyBin = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
     HMODULE shell = LoadLibraryA("shell32.dll");

@@ -20,6 +20,14 @@ std::string ProgramName();
 // however long it is. Raises AppError when the system gives none.
 std::string TempFolderPath();
 
+// The system folder as GetSystemDirectoryA gives it into a buffer of 255 characters. Raises
+// AppError when the system gives none or it does not fit.
+std::string SystemFolder();
+
+// The short (8.3) form of an existing path as GetShortPathNameA gives it into a buffer of 164
+// characters; "" when the path does not exist or its short form does not fit.
+std::string ShortPathName(const std::string& path);
+
 // SHEmptyRecycleBinA with no owner window, the root "" (every drive) and the flags 7 (no
 // confirmation, no progress, no sound); returns the call's result. Raises AppError when the
 // shell library or the function cannot be loaded.

@@ -16,6 +16,7 @@
 #include "settings/frmLogonIds.h"
 #include "settings/frmPasswordIds.h"
 #include "version.h"
+#include "ShutdownFilesGuard.h"
 #include "StoredFlagNames.h"
 
 namespace {
@@ -284,6 +285,8 @@ int main(int argc, char** argv) {
     }
     DeleteBrisvaneKey();
     DrawWindowsWithoutWindowManager();
+    // Every start registers the program at log-on and prepares the shut-down scripts.
+    ShutdownFilesGuard startUpTraces;
     Driver driver(program, WindowsPath(argv[3]) + "-shots", argv[1]);
     Context context{driver, folder};
     scenario->second(context);
