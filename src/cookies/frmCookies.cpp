@@ -14,6 +14,24 @@ constexpr const char* kIndexFile = "index.dat";
 
 void Tell(const std::string& text) { Ui().ShowMessage(text, MB_OK | MB_ICONEXCLAMATION); }
 
+// Lets a list scroll sideways to its widest entry, so that long cookie names can be read.
+void FitHorizontalExtent(HWND list) {
+    HDC dc = GetDC(list);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, i, 0)), '\0');
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
+}
+
 std::string Describe(const std::exception& failure) {
     const auto* error = dynamic_cast<const AppError*>(&failure);
     return error != nullptr ? error->Description() : failure.what();
@@ -131,6 +149,7 @@ void frmCookies::cmdAdd_Click() {
     keep_.push_back(name);
     SendDlgItemMessageA(Handle(), IDC_COOKIES_LSTKEEP, LB_ADDSTRING, 0,
                         reinterpret_cast<LPARAM>(name.c_str()));
+    FitHorizontalExtent(Item(IDC_COOKIES_LSTKEEP));
     SendDlgItemMessageA(Handle(), IDC_COOKIES_LSTKEEP, LB_SETCURSEL, 0, 0);
     Enable(IDC_COOKIES_CMDREMOVE, true);
     Enable(IDC_COOKIES_CMDVIEWKEEPCOOKIE, true);
@@ -205,6 +224,7 @@ void frmCookies::FillList(int id, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
+    FitHorizontalExtent(list);
 }
 
 int frmCookies::Selected(int id) const {
