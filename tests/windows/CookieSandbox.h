@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "RegistryTestKey.h"
 #include "Sandbox.h"
 #include "settings/ProgramState.h"
 #include "settings/cSettings.h"
@@ -95,16 +96,10 @@ class KeepListKeys {
 
     // Stores the names as Cookie0.. directly, as a previous session would have.
     static void Store(const char* key, const std::vector<std::string>& names) {
-        HKEY handle = nullptr;
-        RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
-                        nullptr);
+        CreateRawKey(key);
         for (std::size_t i = 0; i < names.size(); ++i) {
-            std::string value = "Cookie" + std::to_string(i);
-            RegSetValueExA(handle, value.c_str(), 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(names[i].c_str()),
-                           static_cast<DWORD>(names[i].size() + 1));
+            WriteRaw(key, "Cookie" + std::to_string(i), REG_SZ, SzBytes(names[i]));
         }
-        RegCloseKey(handle);
     }
 
     // The key's values as name=data, in the registry's order; {"<no key>"} when it is missing.
