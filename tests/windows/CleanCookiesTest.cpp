@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CookieSandbox.h"
+#include "FailingRegistryApi.h"
 #include "FakeUi.h"
 #include "app/frmProgress.h"
 #include "clean/CookieCleaning.h"
@@ -103,6 +104,21 @@ TEST_F(CleanCookiesTest, InternetExplorerWithoutACookieFolderTouchesNothing) {
         EXPECT_EQ(Clean("IE"), kBlock);
     }
     EXPECT_EQ(ReadBytes(profile / "cookies.txt"), "a\tb\n");
+}
+
+TEST_F(CleanCookiesTest, AKeepListThatCannotBeReadStopsBeforeAnythingIsDeleted) {
+    WriteBytes(cookies / "user@a[1].txt", "a");
+    WriteBytes(profile / "cookies.txt", "a.com\t1\n");
+    FailingRegistryApi api;
+    api.failing = RegCall::CreateKey;  // the missing keep-list key cannot be created
+    cRegistry failing(api);
+    for (const char* browser : {"IE", "NS"}) {
+        std::string report;
+        CleanCookies(failing, report, browser, settings);
+        EXPECT_EQ(report, kBlock) << browser;
+    }
+    EXPECT_TRUE(Exists(cookies / "user@a[1].txt"));
+    EXPECT_EQ(ReadBytes(profile / "cookies.txt"), "a.com\t1\n");
 }
 
 TEST_F(CleanCookiesTest, NetscapeRewritesCookiesTxtWithOnlyTheKeptLines) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CookieSandbox.h"
+#include "FailingRegistryApi.h"
 #include "FakeUi.h"
 #include "MainWindowTesting.h"
 #include "ModalScript.h"
@@ -229,6 +230,33 @@ TEST_F(CookieWindow, WhatTheWindowCannotListIsToldAndTheKeepListStillWorks) {
     EXPECT_NE(ui.messages[1].text.find("does not exist"), std::string::npos);
     EXPECT_EQ(Entries(IDC_COOKIES_LSTKEEP), Names{"user@x[1].txt"});
     EXPECT_EQ(Buttons(), (std::vector<bool>{false, false, true, true, false}));
+}
+
+TEST_F(CookieWindow, ARegistryFailureIsToldAndNoChangeIsLostUnseen) {
+    WriteBytes(folder / "user@a[1].txt", "a");
+    FailingRegistryApi api;
+    cRegistry failing(api);
+    window.SetNSBrowser(kFalse);
+    window.SetCookieDirectory(folder.Path());
+    window.SetRegObject(failing);
+    api.failing = RegCall::CreateKey;  // the missing keep-list key cannot be created
+    window.Load();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("The cookies to keep could not be read.", 0), 0u);
+    EXPECT_EQ(ui.pointer, MousePointer::Default);
+
+    api.failing = RegCall::SetValue;
+    Press(IDC_COOKIES_CMDADD);
+    Press(IDC_COOKIES_CMDOK);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text.rfind("The cookies to keep could not be saved.", 0), 0u);
+    EXPECT_TRUE(window.IsLoaded());
+    EXPECT_TRUE(Enabled(IDC_COOKIES_CMDAPPLY));
+
+    api.failing = RegCall::None;
+    Press(IDC_COOKIES_CMDOK);
+    EXPECT_FALSE(window.IsLoaded());
+    EXPECT_EQ(KeepListKeys::Stored(kIEKeepKey), Names{"Cookie0=user@a[1].txt"});
 }
 
 TEST_F(MainWindowTest, CookieOptionsOpensTheWindowOfTheDefaultBrowserWithTheHourglass) {
