@@ -133,6 +133,8 @@ void frmCookies::LoadIECookies() {
 }
 
 void frmCookies::LoadKeepList() {
+    keep_.clear();  // a failed read leaves the list empty, never the last opening's list
+    FillList(IDC_COOKIES_LSTKEEP, keep_);
     keep_ = ReadKeepList(*registry_, netscape_ ? kTrue : kFalse);
     FillList(IDC_COOKIES_LSTKEEP, keep_);
     if (keep_.empty()) return;

@@ -234,13 +234,16 @@ TEST_F(CookieWindow, WhatTheWindowCannotListIsToldAndTheKeepListStillWorks) {
 
 TEST_F(CookieWindow, ARegistryFailureIsToldAndNoChangeIsLostUnseen) {
     WriteBytes(folder / "user@a[1].txt", "a");
+    KeepListKeys::Store(kIEKeepKey, {"user@old[1].txt"});
+    Open(false);  // an earlier opening, with its own keep-list
+    window.Unload();
+    RegDeleteTreeA(HKEY_CURRENT_USER, kIEKeepKey);
     FailingRegistryApi api;
     cRegistry failing(api);
-    window.SetNSBrowser(kFalse);
-    window.SetCookieDirectory(folder.Path());
     window.SetRegObject(failing);
     api.failing = RegCall::CreateKey;  // the missing keep-list key cannot be created
     window.Load();
+    EXPECT_TRUE(Entries(IDC_COOKIES_LSTKEEP).empty());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.rfind("The cookies to keep could not be read.", 0), 0u);
     EXPECT_EQ(ui.pointer, MousePointer::Default);
