@@ -170,6 +170,9 @@ void frmMain::OnCommand(int id, int code) {
         case IDC_CMDCLOSE:
             RequestClose();
             break;
+        case IDC_CMDCOOKIES:
+            cmdCookies_Click();
+            break;
         case IDC_CMDPASSWORD:
             cmdPassword_Click();
             break;

@@ -9,6 +9,7 @@
 
 #include "app/LinkLabels.h"
 #include "app/cSysTray.h"
+#include "cookies/frmCookies.h"
 #include "platform/Dialog.h"
 #include "reports/frmReports.h"
 #include "settings/cRegistry.h"
@@ -40,6 +41,9 @@ class frmMain : public Dialog {
 
     // "Clean Now": hourglass pointer, one clean run (not quiet), default pointer.
     void cmdClean_Click();
+    // "Cookie Options": hourglass pointer, then the cookie window for the default browser,
+    // modally (the window restores the pointer once it has loaded).
+    void cmdCookies_Click();
     // Every way of closing: runs Form_QueryUnload, then Form_Unload, which may cancel.
     // Returns true when the window has gone.
     bool RequestClose();
@@ -120,6 +124,7 @@ class frmMain : public Dialog {
     frmLogon logon_;
     frmPassword password_;
     frmReports reports_;
+    frmCookies cookies_;
     LinkLabels links_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

@@ -2,6 +2,8 @@
 #include "app/OptionBoxes.h"
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
+#include "cookies/KeepList.h"
+#include "platform/UiServices.h"
 #include "settings/Password.h"
 #include "settings/SettingsStore.h"
 
@@ -34,6 +36,19 @@ void frmMain::cboProfile_Click() {
     std::string text = ItemText(IDC_CBOPROFILE);
     SaveStringSetting(*registry_, "DefaultNSProfile", text);
     settings_->SetDefaultNSProfile(text);
+}
+
+void frmMain::cmdCookies_Click() {
+    Ui().SetMousePointer(MousePointer::Hourglass);
+    try {
+        cookies_.SetNSBrowser(settings_->DefaultBrowser() == "NS" ? kTrue : kFalse);
+        cookies_.SetCookieDirectory(GetCookieFolder(*registry_, *settings_));
+        cookies_.SetRegObject(*registry_);
+    } catch (...) {
+        Ui().SetMousePointer(MousePointer::Default);
+        throw;  // told to the user at the window's boundary
+    }
+    cookies_.ShowModal(Handle());
 }
 
 void frmMain::cmdPassword_Click() { password_.ShowModal(Handle()); }

@@ -1,5 +1,6 @@
 #include "clean/CleanRoutines.h"
 
+#include "clean/CookieCleaning.h"
 #include "clean/GeneralCleaning.h"
 #include "settings/Boolean.h"
 
@@ -16,6 +17,7 @@ void CleanOneItem(CleanItem item, CleanContext& context, std::string& report) {
         case CleanItem::RecycleBin:
             return EmptyRecycleBin(report);
         case CleanItem::InternetCookies:
+            return CleanCookies(context.registry, report, context.browser, context.settings);
         case CleanItem::InternetHistory:
         case CleanItem::TempInternetFiles:
         case CleanItem::InternetURLHistory:

@@ -4,6 +4,7 @@ list(APPEND BRISVANE_PORTABLE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ShutdownText.cpp
 )
 list(APPEND BRISVANE_WINDOWS_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CleanCookies.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CleanRoutines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CleanShellHistory.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CleanTempFiles.cpp

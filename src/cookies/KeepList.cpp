@@ -1,0 +1,102 @@
+#include "cookies/KeepList.h"
+
+#include "clean/CleanItems.h"
+#include "settings/SettingsStore.h"
+#include "settings/cRegistry.h"
+#include "settings/cSettings.h"
+
+namespace {
+
+constexpr const char* kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+void Address(cRegistry& registry, const std::string& section, const std::string& value = "") {
+    registry.SetClassKey(hkey::kCurrentUser);
+    registry.SetSectionKey(section);
+    registry.SetValueKey(value);
+    registry.SetDefault(Variant());
+}
+
+std::string KeyPath(Boolean netscape) { return kSettingsKey + KeepListSuffix(netscape); }
+
+}  // namespace
+
+std::string KeepListSuffix(Boolean netscape) {
+    return netscape != kFalse ? kNSCookiesSuffix : kIECookiesSuffix;
+}
+
+std::string ReadIECookieFolder(cRegistry& registry) {
+    Address(registry, kShellFolders, "Cookies");
+    return registry.Value().ToText();
+}
+
+std::string GetCookieFolder(cRegistry& registry, const cSettings& settings) {
+    if (settings.DefaultBrowser() == "NS") return GetNSProfileFolder(settings);
+    return ReadIECookieFolder(registry);
+}
+
+void ReadKeepListNames(cRegistry& registry, std::vector<std::string>& names, std::int32_t& count,
+                       Boolean netscape) {
+    Address(registry, KeyPath(netscape));
+    registry.EnumerateValues(names, count);
+    if (count == 0) {
+        Address(registry, KeyPath(netscape));
+        registry.CreateKey();
+    }
+}
+
+std::string ReadKeepListEntry(cRegistry& registry, const std::string& valueName, Boolean netscape) {
+    Address(registry, KeyPath(netscape), valueName);
+    // The name exactly as stored: a "%" in a cookie name is never expanded.
+    return registry.RawValue().ToText();
+}
+
+void WriteKeepListEntry(cRegistry& registry, const std::string& name, std::int16_t position,
+                        const std::string& suffix) {
+    Address(registry, kSettingsKey + suffix, "Cookie" + std::to_string(position));
+    registry.SetValueType(regtype::kSz);
+    // Always REG_SZ, even for a name holding two "%" signs, so that it reads back unchanged.
+    registry.SetLiteralText(name);
+}
+
+void DeleteKeepListKey(cRegistry& registry, const std::string& keyPath) {
+    Address(registry, keyPath);
+    registry.DeleteKey();
+}
+
+void CreateKeepListKey(cRegistry& registry, const std::string& suffix) {
+    Address(registry, kSettingsKey + suffix);
+    registry.CreateKey();
+}
+
+std::vector<std::string> ReadKeepList(cRegistry& registry, Boolean netscape) {
+    std::vector<std::string> names;
+    std::int32_t count = 0;
+    ReadKeepListNames(registry, names, count, netscape);
+    std::vector<std::string> list;
+    list.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 1; i <= count; ++i) {
+        list.push_back(ReadKeepListEntry(registry, names[static_cast<std::size_t>(i)], netscape));
+    }
+    return list;
+}
+
+KeepSet ReadKeepSet(cRegistry& registry, Boolean netscape) {
+    std::vector<std::string> list = ReadKeepList(registry, netscape);
+    return KeepSet(std::make_move_iterator(list.begin()), std::make_move_iterator(list.end()));
+}
+
+void SaveKeepList(cRegistry& registry, Boolean netscape, const std::vector<std::string>& names) {
+    const std::string suffix = KeepListSuffix(netscape);
+    const std::string path = kSettingsKey + suffix;
+    // A key removed since the list was read has nothing to delete.
+    Address(registry, path);
+    if (registry.KeyExists() != kFalse) DeleteKeepListKey(registry, path);
+    if (names.empty()) {
+        CreateKeepListKey(registry, suffix);
+        return;
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        WriteKeepListEntry(registry, names[i], static_cast<std::int16_t>(i), suffix);
+    }
+}

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "cookies/CookieLines.h"
+
+namespace {
+
+struct FilterCase {
+    const char* what;
+    std::string input;
+    KeepSet keep;
+    std::optional<std::string> expected;
+};
+
+}  // namespace
+
+TEST(CookieLines, FilterKeepsCommentsEmptyLinesAndExactlyTheKeptDomains) {
+    const std::string header = "# Netscape HTTP Cookie File\r\n# comment\tWith tab\r\n";
+    const FilterCase cases[] = {
+        {"empty keep-list leaves comments and empty lines, LF ended",
+         header + "\r\nsite.com\tFALSE\t/\tFALSE\t0\tid\t1\r\n",
+         {},
+         "# Netscape HTTP Cookie File\n# comment\tWith tab\n\n"},
+        {"kept domain stays unchanged, in order",
+         "a.com\tx\r\nb.com\ty\r\na.com\tz",
+         {"a.com"},
+         "a.com\tx\na.com\tz\n"},
+        {"letter case counts", "Site.com\t1\nsite.com\t2\n", {"site.com"}, "site.com\t2\n"},
+        {"a leading dot is part of the name", ".d.com\t1\nd.com\t2\n", {"d.com"}, "d.com\t2\n"},
+        {"the entry with the dot keeps the dotted line",
+         ".d.com\t1\nd.com\t2\n",
+         {".d.com"},
+         ".d.com\t1\n"},
+        {"whole name against whole name", "ab.com\t1\na\t2\n", {"a", "b.com"}, "a\t2\n"},
+        {"an empty name is a name", "\tx\n", {""}, "\tx\n"},
+        {"a line without a TAB leaves the file as it was",
+         "a.com\t1\nbroken line\n",
+         {"a.com"},
+         std::nullopt},
+        {"a comment without a TAB is still a comment", "#HttpOnly_x\n", {}, "#HttpOnly_x\n"},
+        {"empty file stays empty", "", {"a"}, ""},
+        {"a lone CR line is empty", "\r\n\r\n", {}, "\n\n"},
+    };
+    for (const FilterCase& c : cases) {
+        EXPECT_EQ(FilterCookieText(c.input, c.keep), c.expected) << c.what;
+    }
+}
+
+TEST(CookieLines, ListingSkipsCommentsAndCountsLinesWithoutTab) {
+    const std::string text =
+        "# header\n\n.a.com\tTRUE\t/\tFALSE\t9\tn\tv\r\nnot a cookie\nb.com\tx\n.a.com\tsecond\n";
+    CookieListing listing = ListCookies(text);
+    ASSERT_EQ(listing.cookies.size(), 3u);
+    EXPECT_EQ(listing.cookies[0].name, ".a.com");
+    EXPECT_EQ(listing.cookies[0].line, ".a.com\tTRUE\t/\tFALSE\t9\tn\tv");
+    EXPECT_EQ(listing.cookies[1].name, "b.com");
+    EXPECT_EQ(listing.cookies[2].line, ".a.com\tsecond");
+    EXPECT_EQ(listing.linesWithoutTab, 1u);
+    EXPECT_TRUE(ListCookies("# only\n#comments\n").cookies.empty());
+}
+
+TEST(CookieLines, DetailsPutEachFieldOnItsOwnLine) {
+    EXPECT_EQ(FormatCookieDetails(".a.com\tTRUE\t/\tFALSE\t1700000000\tid\tabc"),
+              ".a.com\r\nTRUE\r\n/\r\nFALSE\r\n1700000000\r\nid\r\nabc");
+    EXPECT_EQ(FormatCookieDetails("a\t\tb\t"), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(FormatCookieDetails(std::string(40000, 'x')).size(), 32767u);
+}
