@@ -1,9 +1,9 @@
 // Stored flag texts: any text in a settings value (the user can edit them) converts to True,
 // False or nothing, the same whatever its letter case and whatever its sign.
+#include <cctype>
+
 #include "FuzzCheck.h"
 #include "settings/FlagText.h"
-
-#include <cctype>
 
 namespace {
 

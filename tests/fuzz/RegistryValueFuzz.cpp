@@ -21,7 +21,8 @@ void CheckDecoded(std::int32_t type, const std::vector<std::uint8_t>& data, cons
         Require(value.GetKind() == Variant::Kind::String, "a string type reads as a String");
         const std::string& text = value.AsString();
         Require(text.size() + (data.empty() ? 0 : 1) == data.size(), "only the terminator goes");
-        Require(text == std::string(data.begin(), data.begin() + text.size()), "the text is the data");
+        Require(text == std::string(data.begin(), data.begin() + text.size()),
+                "the text is the data");
     } else if (type == regtype::kDword || type == regtype::kDwordBigEndian) {
         Require(value.GetKind() == Variant::Kind::Long, "a DWORD reads as a Long");
     } else {
@@ -36,7 +37,7 @@ void CheckDecoded(std::int32_t type, const std::vector<std::uint8_t>& data, cons
 
 // Writing the value back as its own kind of value gives data that reads back the same.
 void CheckRoundTrip(std::int32_t type, const Variant& value) {
-    std::int32_t asked = IsStringType(type) ? regtype::kSz
+    std::int32_t asked = IsStringType(type)                       ? regtype::kSz
                          : value.GetKind() == Variant::Kind::Long ? regtype::kDword
                                                                   : regtype::kBinary;
     EncodedValue written = EncodeValue(asked, value);
