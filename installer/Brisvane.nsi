@@ -24,6 +24,8 @@ Icon "${ICON}"
 UninstallIcon "${ICON}"
 InstallDir "$PROGRAMFILES64\Brisvane"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Brisvane ${VERSION}"
+InstallColors /windows
 ShowInstDetails show
 ShowUninstDetails show
 
