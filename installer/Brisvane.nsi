@@ -51,6 +51,7 @@ Function .onInit
 FunctionEnd
 
 Section "Brisvane" SecProgram
+    Call StopUnlessReplaceable
     SetOutPath "$INSTDIR"
     File "/oname=Brisvane.exe" "${BRISVANE_EXE}"
 !ifdef BRISVANE_DLL
@@ -64,6 +65,23 @@ Section "Brisvane" SecProgram
     Call RecordShutdownFolders
     Call WriteUninstallEntry
 SectionEnd
+
+; Brisvane.exe cannot be replaced while it runs (it waits in the tray all day): the user closes
+; it and retries, or the installation stops before it changes anything (silently it stops).
+Function StopUnlessReplaceable
+    ${DoWhile} ${FileExists} "$INSTDIR\Brisvane.exe"
+        ClearErrors
+        FileOpen $0 "$INSTDIR\Brisvane.exe" a
+        ${IfNot} ${Errors}
+            FileClose $0
+            Return
+        ${EndIf}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "Brisvane is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+        Abort "Brisvane is running: nothing was changed."
+retry:
+    ${Loop}
+FunctionEnd
 
 ; The entry under "Add or remove programs".
 Function WriteUninstallEntry

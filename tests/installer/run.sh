@@ -43,21 +43,28 @@ EOF
     [ -f "$WINEPREFIX/system.reg" ]
 }
 
-# Starts the installed program, waits for its main window and closes it as Windows closes a
-# program (WM_CLOSE to its windows).
-start_and_close() {  # <Windows path of Brisvane.exe>
+# Starts the installed program and waits for its main window.
+start_program() {  # <Windows path of Brisvane.exe>
     "$wine" "$1" </dev/null >/dev/null 2>&1 &
-    local program=$! shown=1
+    program=$!
     for _ in $(seq 1 60); do
-        xdotool search --name "^Brisvane - Ver " >/dev/null 2>&1 && { shown=0; break; }
+        xdotool search --name "^Brisvane - Ver " >/dev/null 2>&1 && return 0
         sleep 1
     done
+    return 1
+}
+
+# Closes the program as Windows closes a program (WM_CLOSE to its windows).
+close_program() {
+    local closed=0
     in_wine taskkill /im Brisvane.exe
     for _ in $(seq 1 40); do kill -0 $program 2>/dev/null || break; sleep 0.5; done
-    kill -0 $program 2>/dev/null && { kill $program; shown=1; }
+    kill -0 $program 2>/dev/null && { kill $program; closed=1; }
     settle
-    return $shown
+    return $closed
 }
+
+fails() { ! "$@"; }
 
 # The Run value is written by the program's start-up once it registers itself for log-on.
 check_run_value() {  # <.reg form of the installed Brisvane.exe path>
@@ -102,7 +109,9 @@ scenario_default_folder() {
     check "entry: size" bash -c "[[ \$1 =~ ^dword:0000[0-9a-f]{4}$ && \$1 != dword:00000000 ]]" - \
         "$(reg_value system "$key" EstimatedSize)"
 
-    check "the installed program starts and closes" start_and_close 'C:\Program Files\Brisvane\Brisvane.exe'
+    check "the installed program starts" start_program 'C:\Program Files\Brisvane\Brisvane.exe'
+    check "installing over the running program stops" fails in_wine "$setup" /S
+    check "the program closes" close_program
     check "its start created the settings" value_is user "$settings_key" Run '"false"'
     check_run_value "$exe_reg"
 
