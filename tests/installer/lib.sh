@@ -14,6 +14,8 @@ check() {  # <what> <command...>: runs the command, counts a failure when it fai
     fi
 }
 
+fails() { ! "$@"; }
+
 # Waits until every process of the prefix has ended and the wine server has written the
 # registry to its files, so that the files below tell the truth.
 settle() { wineserver -w; }

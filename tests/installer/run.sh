@@ -54,17 +54,16 @@ start_program() {  # <Windows path of Brisvane.exe>
     return 1
 }
 
-# Closes the program as Windows closes a program (WM_CLOSE to its windows).
+# Closes the program as Windows closes a program (WM_CLOSE to its windows); one that does not
+# end is killed with every other process of the prefix.
 close_program() {
     local closed=0
     in_wine taskkill /im Brisvane.exe
     for _ in $(seq 1 40); do kill -0 $program 2>/dev/null || break; sleep 0.5; done
-    kill -0 $program 2>/dev/null && { kill $program; closed=1; }
+    kill -0 $program 2>/dev/null && { wineserver -k; closed=1; }
     settle
     return $closed
 }
-
-fails() { ! "$@"; }
 
 # The Run value is written by the program's start-up once it registers itself for log-on.
 check_run_value() {  # <.reg form of the installed Brisvane.exe path>
