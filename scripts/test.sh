@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Sets up, builds both presets and runs every test: the native ones under the sanitizers and
-# the Windows ones under Wine (in the build folder's own prefix, with one persistent wine
-# server for the run and a virtual display for the windows). Exits non-zero on any failure.
+# Sets up, builds both presets (the installer too) and runs every test: the fuzz targets for
+# 20 s each, the native tests under the sanitizers and the Windows ones under Wine (in the
+# build folder's own prefix, with one persistent wine server for the run and a virtual display
+# for the windows; the installer's test makes a prefix of its own). Exits non-zero on any
+# failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -12,6 +14,10 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
+
+status=0
+echo "== Fuzzing (20 s per target)"
+bash tests/fuzz/run.sh 20 || status=1
 
 source scripts/xvfb.sh
 export WINEPREFIX="$root/build/windows/wineprefix"
@@ -37,7 +43,6 @@ wineserver -k 2>/dev/null || true
 wineserver -p || true
 wineboot -i >/dev/null 2>&1 </dev/null || true
 
-status=0
 echo "== Native tests"
 ctest --preset native -j "$jobs" || status=1
 echo "== Windows tests (under Wine)"
