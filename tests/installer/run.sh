@@ -65,14 +65,10 @@ close_program() {
     return $closed
 }
 
-# The Run value is written by the program's start-up once it registers itself for log-on.
+# The program writes its log-on Run value at every start.
 check_run_value() {  # <.reg form of the installed Brisvane.exe path>
-    if grep -rqs "RegisterStartUp" "$root/src"; then
-        check "the program's start wrote the log-on Run value" \
-            value_is user "$run_key" clean "\"\\\"$1\\\" 1\""
-    else
-        echo "skipped: the log-on Run value (the program does not register itself yet)"
-    fi
+    check "the program's start wrote the log-on Run value" \
+        value_is user "$run_key" clean "\"\\\"$1\\\" 1\""
 }
 
 brisvane_script() {  # <file below drive C> <command>: as the program writes it
