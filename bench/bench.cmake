@@ -1,3 +1,5 @@
 # Benchmarks: built with the product, run by bench/run.sh, never part of the test command.
 add_executable(brisvane_bench_temp ${PROJECT_SOURCE_DIR}/bench/TreeBench.cpp)
 target_link_libraries(brisvane_bench_temp PRIVATE brisvane_core)
+add_executable(brisvane_bench_cache ${PROJECT_SOURCE_DIR}/bench/CacheBench.cpp)
+target_link_libraries(brisvane_bench_cache PRIVATE brisvane_core)

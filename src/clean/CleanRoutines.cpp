@@ -1,6 +1,7 @@
 #include "clean/CleanRoutines.h"
 
 #include "clean/GeneralCleaning.h"
+#include "clean/InternetCleaning.h"
 #include "settings/Boolean.h"
 
 void CleanOneItem(CleanItem item, CleanContext& context, std::string& report) {
@@ -15,10 +16,15 @@ void CleanOneItem(CleanItem item, CleanContext& context, std::string& report) {
             return CleanTempFiles(context.registry, report);
         case CleanItem::RecycleBin:
             return EmptyRecycleBin(report);
-        case CleanItem::InternetCookies:
         case CleanItem::InternetHistory:
+            return CleanInternetHistory(report, context.browser, context.profileFolder);
         case CleanItem::TempInternetFiles:
+            return CleanTempInternetFiles(context.registry, report, context.browser,
+                                          context.profileFolder);
         case CleanItem::InternetURLHistory:
+            return CleanURLHistory(context.registry, report, context.browser,
+                                   context.profileFolder);
+        case CleanItem::InternetCookies:
             // Items whose routine has not been built yet add nothing to the report.
             break;
     }

@@ -60,6 +60,12 @@ std::vector<Folder> Folder::SubFolders() const {
 
 void Folder::Delete(bool force) const { DeleteFolderTree(path_, force); }
 
+bool Folder::IsLink() const {
+    const DWORD attributes = PathAttributes(path_);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 bool FileExists(const std::string& path) { return IsFileAttributes(PathAttributes(path)); }
 
 bool FolderExists(const std::string& path) { return IsFolderAttributes(PathAttributes(path)); }

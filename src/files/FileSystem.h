@@ -39,6 +39,9 @@ public:
     std::vector<Folder> SubFolders() const;
     // Removes the folder with everything below it, never entering a link.
     void Delete(bool force) const;
+    // True for a junction or symbolic link (a reparse point), whose listing would show another
+    // folder's contents.
+    bool IsLink() const;
 
 private:
     std::string path_;
