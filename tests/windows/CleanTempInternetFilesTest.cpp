@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "RegistryValueOverride.h"
@@ -10,205 +11,161 @@
 
 namespace {
 
-constexpr const char* kFirst = "Cleaning Temporary Internet Files\r\n";
-constexpr const char* kCompleted = "Completed\r\n";
-constexpr const char* kNetscapeInUse =
-    "Temporary File could not be deleted - File is in use\r\n"
-    "Please Ensure that Netscape is NOT running.\r\n";
+const std::string kFirst = "Cleaning Temporary Internet Files\r\n";
+const std::string kCompleted = "Completed\r\n";
 
-// Every entry below `folder` as a relative path, sorted; links are listed, never entered.
+// Every entry below `folder` as a sorted relative path; links are listed, never entered.
 std::vector<std::string> Entries(const std::string& folder, const std::string& prefix = "") {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data)) {
         const std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
         names.push_back(prefix + name);
-        const DWORD a = data.dwFileAttributes;
-        if ((a & FILE_ATTRIBUTE_DIRECTORY) && !(a & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        if ((data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ==
+            FILE_ATTRIBUTE_DIRECTORY) {
             for (auto& inner : Entries(folder + "\\" + name, prefix + name + "\\")) {
                 names.push_back(inner);
             }
         }
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+    }
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
     std::sort(names.begin(), names.end());
     return names;
 }
 
-// A cache as Internet Explorer leaves it: loose files (one "index.dat"), Content.IE5 with its
-// index, files and cache subfolders, and another subfolder with an index of its own.
+// A cache as Internet Explorer leaves it: loose files (one of them an "index.dat"),
+// Content.IE5 with its index, a file and two cache subfolders, and a folder with its own index.
 void FillCache(const SandboxFolder& box) {
-    for (const char* folder : {"Content.IE5", "Content.IE5\\AB12CD34", "Content.IE5\\ZZ9",
+    for (const char* folder : {"Content.IE5", "Content.IE5\\AB12", "Content.IE5\\ZZ9",
                                "Content.IE5\\ZZ9\\deeper", "MSHist01", "MSHist01\\inner"}) {
         MakeFolder(box / folder);
     }
     for (const char* file :
-         {"index.dat", "loose.htm", "desktop.ini", "Content.IE5\\index.dat", "Content.IE5\\x.dat",
-          "Content.IE5\\AB12CD34\\page[1].htm", "Content.IE5\\AB12CD34\\index.dat",
-          "Content.IE5\\ZZ9\\logo[2].gif", "Content.IE5\\ZZ9\\deeper\\d.js", "MSHist01\\index.dat",
-          "MSHist01\\h.txt", "MSHist01\\inner\\i.txt"}) {
+         {"index.dat", "loose.htm", "Content.IE5\\index.dat", "Content.IE5\\x.dat",
+          "Content.IE5\\AB12\\index.dat", "Content.IE5\\ZZ9\\logo.gif",
+          "Content.IE5\\ZZ9\\deeper\\d.js", "MSHist01\\index.dat", "MSHist01\\inner\\i.txt"}) {
         WriteBytes(box / file, file);
     }
-    SetFileAttributesA((box / "Content.IE5\\ZZ9\\logo[2].gif").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA((box / "Content.IE5\\ZZ9\\logo.gif").c_str(), FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA((box / "loose.htm").c_str(), FILE_ATTRIBUTE_READONLY);
 }
 
-class IECacheTest : public ::testing::Test {
-protected:
-    std::string Clean() {
-        std::string report;
-        CleanTempInternetFiles(registry, report, "IE", "");
-        return report;
-    }
-
-    SandboxFolder box{"iecache"};
-    CacheRedirect redirect{box.Path()};
+std::string Clean(const std::string& browser = "IE", const std::string& profile = "") {
     cRegistry registry;
-};
+    std::string report;
+    CleanTempInternetFiles(registry, report, browser, profile);
+    return report;
+}
 
 }  // namespace
 
-TEST_F(IECacheTest, NormalCacheKeepsOnlyContentIE5AndItsIndex) {
-    FillCache(box);
-    EXPECT_EQ(Clean(), std::string(kFirst) + kCompleted);
-    EXPECT_EQ(Entries(box.Path()),
-              (std::vector<std::string>{"Content.IE5", "Content.IE5\\index.dat"}));
-}
-
-TEST_F(IECacheTest, ItemsInUseGetTheirLinesAndEverythingElseGoes) {
+TEST(IECacheTest, OnlyContentIE5AndItsIndexStayAndItemsInUseGetTheirLines) {
+    const std::vector<std::string> kept = {"Content.IE5", "Content.IE5\\index.dat"};
     struct Case {
-        const char* held;
+        const char* held;  // "" for none
         std::string lines;
-        std::vector<std::string> left;
+        std::vector<std::string> alsoLeft;
     } cases[] = {
-        {"loose.htm",
-         "File: loose.htm could not be deleted - File is in use\r\n",
-         {"Content.IE5", "Content.IE5\\index.dat", "loose.htm"}},
-        {"Content.IE5\\x.dat",
-         "File: x.dat could not be deleted - File is in use\r\n",
-         {"Content.IE5", "Content.IE5\\index.dat", "Content.IE5\\x.dat"}},
-        {"Content.IE5\\ZZ9\\logo[2].gif",
-         "File: logo[2].gif could not be deleted - File is in use\r\n"
+        {"", "", {}},
+        {"loose.htm", "File: loose.htm could not be deleted - File is in use\r\n", {"loose.htm"}},
+        {"Content.IE5\\ZZ9\\logo.gif",
+         "File: logo.gif could not be deleted - File is in use\r\n"
          "Folder: ZZ9 could not be deleted - File within Folder is in use\r\n",
-         {"Content.IE5", "Content.IE5\\ZZ9", "Content.IE5\\ZZ9\\logo[2].gif",
-          "Content.IE5\\index.dat"}},
+         {"Content.IE5\\ZZ9", "Content.IE5\\ZZ9\\logo.gif"}},
         {"MSHist01\\inner\\i.txt",
          "Folder: MSHist01 could not be deleted - File within Folder is in use\r\n",
-         {"Content.IE5", "Content.IE5\\index.dat", "MSHist01", "MSHist01\\inner",
-          "MSHist01\\inner\\i.txt"}},
+         {"MSHist01", "MSHist01\\inner", "MSHist01\\inner\\i.txt"}},
     };
     for (const Case& c : cases) {
-        SandboxFolder cache("iecache-held");
-        CacheRedirect here(cache.Path());
+        SandboxFolder cache("iecache");
+        CacheRedirect redirect(cache.Path());
         FillCache(cache);
-        {
-            HeldOpen held(cache / c.held);
-            EXPECT_EQ(Clean(), kFirst + c.lines + kCompleted) << c.held;
-        }
-        EXPECT_EQ(Entries(cache.Path()), c.left) << c.held;
+        std::optional<HeldOpen> held;
+        if (*c.held) held.emplace(cache / c.held);
+        EXPECT_EQ(Clean(), kFirst + c.lines + kCompleted) << c.held;
+        held.reset();
+        std::vector<std::string> left = kept;
+        left.insert(left.end(), c.alsoLeft.begin(), c.alsoLeft.end());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(Entries(cache.Path()), left) << c.held;
     }
 }
 
-TEST_F(IECacheTest, MissingOrProtectedCachePathGivesAnErrorAndStillCompletes) {
+TEST(IECacheTest, MissingOrProtectedCachePathGivesAnErrorAndStillCompletes) {
+    SandboxFolder cache("iecache");
     {
-        CacheRedirect missing(box / "missing");
-        EXPECT_EQ(Clean(), std::string(kFirst) + "Error: Path not found\r\n" + kCompleted);
+        CacheRedirect missing(cache / "missing");
+        EXPECT_EQ(Clean(), kFirst + "Error: Path not found\r\n" + kCompleted);
     }
     // The sandbox stands in for the user's profile folder, which no cache walk may empty.
-    WriteBytes(box / "keep.txt", "k");
+    CacheRedirect redirect(cache.Path());
+    WriteBytes(cache / "keep.txt", "k");
     char profile[MAX_PATH] = {};
     GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
-    SetEnvironmentVariableA("USERPROFILE", box.Path().c_str());
+    SetEnvironmentVariableA("USERPROFILE", cache.Path().c_str());
     const std::string report = Clean();
     SetEnvironmentVariableA("USERPROFILE", profile);
-    EXPECT_EQ(report, std::string(kFirst) + "Error: The cache folder " + box.Path() +
+    EXPECT_EQ(report, kFirst + "Error: The cache folder " + cache.Path() +
                           " is not a folder of its own\r\n" + kCompleted);
-    EXPECT_TRUE(Exists(box / "keep.txt"));
+    EXPECT_TRUE(Exists(cache / "keep.txt"));
 }
 
-TEST_F(IECacheTest, LinksInsideTheCacheKeepTheirTargetsIntact) {
-    SandboxFolder outside("iecache-outside");
-    for (const char* name : {"a", "b", "c"}) {
+TEST(IECacheTest, LinksInTheCacheAndAsContentIE5KeepTheirTargetsIntact) {
+    SandboxFolder outside("iecache-outside"), cache("iecache");
+    CacheRedirect redirect(cache.Path());
+    for (const char* name : {"a", "b"}) {
         MakeFolder(outside / name);
         WriteBytes(outside / name + "\\keep.txt", name);
-        WriteBytes(outside / name + "\\index.dat", name);
+        ASSERT_EQ(MakeUnixLink(outside / name, cache / (*name == 'a' ? "linked" : "Content.IE5")),
+                  static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
     }
-    MakeFolder(box / "Content.IE5");
-    const DWORD link = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
-    ASSERT_EQ(MakeUnixLink(outside / "a", box / "linked"), link);
-    ASSERT_EQ(MakeUnixLink(outside / "b", box / "Content.IE5\\linked"), link);
-    SandboxFolder second("iecache-linked");
-    ASSERT_EQ(MakeUnixLink(outside / "c", second / "Content.IE5"), link);
-
     const std::string report = Clean();
     EXPECT_EQ(report.find("Error: "), std::string::npos) << report;
-    EXPECT_EQ(report.rfind(kCompleted), report.size() - 11) << report;
-    {
-        CacheRedirect linkedContent(second.Path());
-        Clean();
-    }
-    for (const char* name : {"a", "b", "c"}) {
-        EXPECT_EQ(ReadBytes(outside / name + "\\keep.txt"), name);
-        EXPECT_EQ(ReadBytes(outside / name + "\\index.dat"), name);
-    }
+    EXPECT_EQ(report.substr(report.size() - kCompleted.size()), kCompleted);
+    EXPECT_EQ(ReadBytes(outside / "a\\keep.txt"), "a");
+    EXPECT_EQ(ReadBytes(outside / "b\\keep.txt"), "b");
 }
 
-TEST_F(IECacheTest, UserShellFoldersServeOnlyWhenShellFoldersGiveNothing) {
-    SandboxFolder other("iecache-user");
-    SetEnvironmentVariableA("BRISVANE_TEST_CACHE", other.Path().c_str());
+TEST(IECacheTest, UserShellFoldersServeOnlyWhenShellFoldersGiveNothing) {
+    SandboxFolder shell("iecache-shell"), user("iecache-user");
+    SetEnvironmentVariableA("BRISVANE_TEST_CACHE", user.Path().c_str());
+    RegistryValueOverride expandable(kUserShellFolders, "Cache", REG_EXPAND_SZ,
+                                     "%BRISVANE_TEST_CACHE%");
     struct Case {
-        const char* name;
         bool remove;
-        std::string shellValue;
-        bool cleansOther;
-    } cases[] = {
-        {"Shell Folders value missing", true, "", true},
-        {"Shell Folders value empty", false, "", true},
-        {"Shell Folders value set", false, box.Path(), false},
-    };
+        std::string value;
+        bool userCleaned;
+    } cases[] = {{true, "", true}, {false, "", true}, {false, shell.Path(), false}};
     for (const Case& c : cases) {
-        WriteBytes(box / "a.htm", "a");
-        WriteBytes(other / "b.htm", "b");
-        RegistryValueOverride user(kUserShellFolders, "Cache", REG_EXPAND_SZ,
-                                   "%BRISVANE_TEST_CACHE%");
-        RegistryValueOverride shell(kShellFolders, "Cache", REG_SZ, c.shellValue, c.remove);
-        EXPECT_EQ(Clean(), std::string(kFirst) + kCompleted) << c.name;
-        EXPECT_EQ(Exists(other / "b.htm"), !c.cleansOther) << c.name;
-        EXPECT_EQ(Exists(box / "a.htm"), c.cleansOther) << c.name;
+        WriteBytes(shell / "a.htm", "a");
+        WriteBytes(user / "b.htm", "b");
+        RegistryValueOverride first(kShellFolders, "Cache", REG_SZ, c.value, c.remove);
+        EXPECT_EQ(Clean(), kFirst + kCompleted) << c.value;
+        EXPECT_EQ(Exists(user / "b.htm"), !c.userCleaned) << c.value;
+        EXPECT_EQ(Exists(shell / "a.htm"), c.userCleaned) << c.value;
     }
     SetEnvironmentVariableA("BRISVANE_TEST_CACHE", nullptr);
 }
 
-TEST(NetscapeCacheTest, FilesInUseGetTwoLinesEachAndSubfoldersStay) {
+TEST(NetscapeCacheTest, FilesInUseGetTwoLinesEachSubfoldersStayAndNoCacheEndsTheBlock) {
     SandboxFolder profile("nsprofile");
+    EXPECT_EQ(Clean("NS", profile.Path()), kFirst);
+    EXPECT_EQ(Clean("NS", ""), kFirst);
     MakeFolder(profile / "cache");
     MakeFolder(profile / "cache\\sub");
-    for (const char* file :
-         {"cache\\_CACHE_MAP_", "cache\\A1B2", "cache\\C3D4", "cache\\ro", "cache\\sub\\keep"}) {
-        WriteBytes(profile / file, file);
+    for (const char* file : {"_CACHE_MAP_", "A1B2", "C3D4", "ro", "sub\\keep"}) {
+        WriteBytes(profile / "cache\\" + file, file);
     }
     SetFileAttributesA((profile / "cache\\ro").c_str(), FILE_ATTRIBUTE_READONLY);
-    cRegistry registry;
-    std::string report;
+    const std::string inUse =
+        "Temporary File could not be deleted - File is in use\r\n"
+        "Please Ensure that Netscape is NOT running.\r\n";
     {
-        HeldOpen map(profile / "cache\\_CACHE_MAP_");
-        HeldOpen block(profile / "cache\\C3D4");
-        CleanTempInternetFiles(registry, report, "NS", profile.Path());
+        HeldOpen map(profile / "cache\\_CACHE_MAP_"), block(profile / "cache\\C3D4");
+        EXPECT_EQ(Clean("NS", profile.Path()), kFirst + inUse + inUse + kCompleted);
     }
-    EXPECT_EQ(report, std::string(kFirst) + kNetscapeInUse + kNetscapeInUse + kCompleted);
     EXPECT_EQ(Entries(profile / "cache"),
               (std::vector<std::string>{"C3D4", "_CACHE_MAP_", "sub", "sub\\keep"}));
-}
-
-TEST(NetscapeCacheTest, NoCacheFolderOrNoProfileGivesTheFirstLineOnly) {
-    SandboxFolder profile("nsprofile");
-    cRegistry registry;
-    for (const std::string& folder : {profile.Path(), std::string()}) {
-        std::string report;
-        CleanTempInternetFiles(registry, report, "NS", folder);
-        EXPECT_EQ(report, kFirst) << folder;
-    }
 }

@@ -1,5 +1,5 @@
-// Sets (or removes) one registry value of HKEY_CURRENT_USER for the life of the object and puts
-// back exactly what was there before, type included, or removes the value it created.
+// Sets (or removes) one value of HKEY_CURRENT_USER for the life of the object and puts back
+// exactly what was there, type included, or removes the value it created.
 #pragma once
 
 #include <windows.h>
@@ -14,47 +14,29 @@ inline constexpr const char* kUserShellFolders =
 
 class RegistryValueOverride {
 public:
-    // `remove` deletes the value instead of setting it.
     RegistryValueOverride(std::string key, std::string name, DWORD type, const std::string& text,
                           bool remove = false)
         : key_(std::move(key)), name_(std::move(name)), previous_(ReadRaw(key_, name_)) {
-        if (remove) {
-            Remove();
-        } else {
-            WriteRaw(key_, name_, type, SzBytes(text));
-        }
+        if (remove) RegDeleteKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_.c_str());
+        if (!remove) WriteRaw(key_, name_, type, SzBytes(text));
     }
     ~RegistryValueOverride() {
-        if (previous_.exists) {
-            WriteRaw(key_, name_, previous_.type, previous_.data);
-        } else {
-            Remove();
-        }
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, key_.c_str(), name_.c_str());
+        if (previous_.exists) WriteRaw(key_, name_, previous_.type, previous_.data);
     }
     RegistryValueOverride(const RegistryValueOverride&) = delete;
     RegistryValueOverride& operator=(const RegistryValueOverride&) = delete;
 
 private:
-    void Remove() const {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, KEY_SET_VALUE, &key) == 0) {
-            RegDeleteValueA(key, name_.c_str());
-            RegCloseKey(key);
-        }
-    }
-
     std::string key_, name_;
     RawValue previous_;
 };
 
-// Points the shell's "Cache" folder at `folder` in both "Shell Folders" and "User Shell Folders"
-// (WinINet copies the second over the first whenever it starts).
-class CacheRedirect {
-public:
+// Points "Cache" at `folder` in both shell-folder keys: WinINet copies "User Shell Folders"
+// over "Shell Folders" whenever it starts.
+struct CacheRedirect {
     explicit CacheRedirect(const std::string& folder)
-        : shell_(kShellFolders, "Cache", REG_SZ, folder),
-          user_(kUserShellFolders, "Cache", REG_EXPAND_SZ, folder) {}
-
-private:
-    RegistryValueOverride shell_, user_;
+        : shell(kShellFolders, "Cache", REG_SZ, folder),
+          user(kUserShellFolders, "Cache", REG_EXPAND_SZ, folder) {}
+    RegistryValueOverride shell, user;
 };
