@@ -51,8 +51,9 @@ void WalkCache(const std::string& path, std::string& report) {
         return;
     }
     DeleteEach(cache.Files(), FileInUseLine, report);
-    for (const Folder& sub : cache.SubFolders())
+    for (const Folder& sub : cache.SubFolders()) {
         CleanSubfolder(sub, sub.Name() == kContent, report);
+    }
 
     const Folder content(path + "\\" + kContent);
     if (!FolderExists(content.Path()) || content.IsLink()) return;
