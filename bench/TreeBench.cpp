@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "MinimalDelete.h"
 #include "clean/GeneralCleaning.h"
 #include "settings/cRegistry.h"
 
@@ -66,33 +67,6 @@ long CountEntries(const std::string& folder) {
     } while (FindNextFileA(h, &data));
     FindClose(h);
     return count;
-}
-
-// The reference: nothing but the find, delete and remove calls. A read-only file must lose
-// its attribute first, or no program could delete it.
-void MinimalDelete(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE h = FindFirstFileExA((folder + "\\*").c_str(), FindExInfoBasic, &data,
-                                FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            if (data.cFileName[0] == '.' &&
-                (data.cFileName[1] == 0 || (data.cFileName[1] == '.' && data.cFileName[2] == 0))) {
-                continue;
-            }
-            std::string path = folder + "\\" + data.cFileName;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                MinimalDelete(path);
-                continue;
-            }
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            }
-            DeleteFileA(path.c_str());
-        } while (FindNextFileA(h, &data));
-        FindClose(h);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 void RunCmdRd(const std::string& folder) {

@@ -21,6 +21,11 @@ rm -rf "$native"
 end=$(date +%s.%N)
 awk -v s="$start" -v e="$end" 'BEGIN { printf "native rm -rf        %8.2f s  (for scale)\n", e - s }'
 
+
 # Cookie cleaning of both browser families against a minimal delete loop and a whole-file copy.
 cmake --build --preset windows -j2 --target brisvane_bench_cookies
 "$build/wine-run.sh" "$build/brisvane_bench_cookies.exe" "${1:-1}" </dev/null
+
+# The Internet Explorer cache clean against the minimal loop (same rounds).
+cmake --build --preset windows -j2 --target brisvane_bench_cache
+"$build/wine-run.sh" "$build/brisvane_bench_cache.exe" "${1:-1}" </dev/null

@@ -30,6 +30,7 @@ target_link_libraries(brisvane_windows_tests PRIVATE brisvane_core GTest::gtest)
 gtest_discover_tests(brisvane_windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST
                      DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 
+include(${PROJECT_SOURCE_DIR}/src/history/history.cmake)
 include(${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake OPTIONAL)
 include(${PROJECT_SOURCE_DIR}/bench/bench.cmake OPTIONAL)
 include(${PROJECT_SOURCE_DIR}/installer/installer.cmake OPTIONAL)

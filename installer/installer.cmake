@@ -1,10 +1,10 @@
 # The installer build/windows/Brisvane-<version>-setup.exe, made by makensis from Brisvane.nsi
 # with the project's version. Built with the rest (target "installer") when makensis is there.
 #
-# Brisvane.dll goes into the installer when its target exists. Once it always does, set
-# installer_requires_dll to ON: the build then fails instead of leaving the library out.
-set(installer_requires_dll OFF)
-set(installer_dll_target Brisvane.dll)
+# Brisvane.dll (target BrisvaneHistory) always goes into the installer: without its target
+# the build fails instead of leaving the library out.
+set(installer_requires_dll ON)
+set(installer_dll_target BrisvaneHistory)
 
 find_program(MAKENSIS makensis)
 set(installer_dir ${PROJECT_SOURCE_DIR}/installer)

@@ -2,6 +2,7 @@
 
 #include "clean/CookieCleaning.h"
 #include "clean/GeneralCleaning.h"
+#include "clean/InternetCleaning.h"
 #include "settings/Boolean.h"
 
 void CleanOneItem(CleanItem item, CleanContext& context, std::string& report) {
@@ -19,9 +20,12 @@ void CleanOneItem(CleanItem item, CleanContext& context, std::string& report) {
         case CleanItem::InternetCookies:
             return CleanCookies(context.registry, report, context.browser, context.settings);
         case CleanItem::InternetHistory:
+            return CleanInternetHistory(report, context.browser, context.profileFolder);
         case CleanItem::TempInternetFiles:
+            return CleanTempInternetFiles(context.registry, report, context.browser,
+                                          context.profileFolder);
         case CleanItem::InternetURLHistory:
-            // Items whose routine has not been built yet add nothing to the report.
-            break;
+            return CleanURLHistory(context.registry, report, context.browser,
+                                   context.profileFolder);
     }
 }

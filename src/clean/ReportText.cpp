@@ -50,6 +50,11 @@ std::string FolderInUseLine(const std::string& folderName) {
                       " could not be deleted - File within Folder are in use");
 }
 
+std::string CacheFolderInUseLine(const std::string& folderName) {
+    return ReportLine("Folder: " + folderName +
+                      " could not be deleted - File within Folder is in use");
+}
+
 std::string ErrorLine(const std::string& description) {
     return ReportLine("Error: " + description);
 }

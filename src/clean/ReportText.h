@@ -29,6 +29,8 @@ std::string ReportLine(const std::string& text);
 std::string FileInUseLine(const std::string& fileName);
 // "Folder: <name> could not be deleted - File within Folder are in use"
 std::string FolderInUseLine(const std::string& folderName);
+// "Folder: <name> could not be deleted - File within Folder is in use", the cache walk's wording
+std::string CacheFolderInUseLine(const std::string& folderName);
 // "Error: <description>"
 std::string ErrorLine(const std::string& description);
 inline constexpr const char* kCompleted = "Completed";

@@ -38,14 +38,21 @@ void ScanFolder(const std::string& path, Keep keep) {
 
 std::string File::Name() const { return LastName(path_); }
 
-void File::Delete(bool force) const { RemoveFile(path_, force); }
+// A listed file is deleted with the attributes of its listing, which saves asking for them
+// again: a file that changed since fails its deletion as it would have failed anyway.
+void File::Delete(bool force) const {
+    if (!listed_) return RemoveFile(path_, force);
+    DeleteFileEntry(path_, attributes_, force);
+}
 
 std::string Folder::Name() const { return LastName(path_); }
 
 std::vector<File> Folder::Files() const {
     std::vector<File> files;
     ScanFolder(path_, [&](const FolderEntry& entry) {
-        if (!entry.IsFolder()) files.emplace_back(JoinPath(path_, entry.name), entry.size);
+        if (!entry.IsFolder()) {
+            files.emplace_back(JoinPath(path_, entry.name), entry.size, entry.attributes);
+        }
     });
     return files;
 }
@@ -59,6 +66,12 @@ std::vector<Folder> Folder::SubFolders() const {
 }
 
 void Folder::Delete(bool force) const { DeleteFolderTree(path_, force); }
+
+bool Folder::IsLink() const {
+    const DWORD attributes = PathAttributes(path_);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
 
 bool FileExists(const std::string& path) { return IsFileAttributes(PathAttributes(path)); }
 

@@ -14,6 +14,9 @@
 class File {
 public:
     File(std::string path, std::uint64_t size) : path_(std::move(path)), size_(size) {}
+    // A file met in a folder listing, whose attributes the listing gave.
+    File(std::string path, std::uint64_t size, std::uint32_t attributes)
+        : path_(std::move(path)), size_(size), attributes_(attributes), listed_(true) {}
 
     const std::string& Path() const { return path_; }
     std::string Name() const;
@@ -24,6 +27,8 @@ public:
 private:
     std::string path_;
     std::uint64_t size_;
+    std::uint32_t attributes_ = 0;
+    bool listed_ = false;
 };
 
 class Folder {
@@ -39,6 +44,9 @@ public:
     std::vector<Folder> SubFolders() const;
     // Removes the folder with everything below it, never entering a link.
     void Delete(bool force) const;
+    // True for a junction or symbolic link (a reparse point), whose listing would show another
+    // folder's contents.
+    bool IsLink() const;
 
 private:
     std::string path_;

@@ -153,3 +153,21 @@ bool IsProtectedFolder(const std::string& path) {
            SameFolder(path, FolderFrom(GetSystemDirectoryA)) ||
            SameFolder(path, Environment("USERPROFILE"));
 }
+
+void CallClearHistory(const std::string& folder) {
+    using ClearHistoryFunction = void (*)();
+    if (folder.empty()) RaiseSystemError(ERROR_MOD_NOT_FOUND, "Brisvane.dll");
+    const std::string path = folder + "\\Brisvane.dll";
+    // With a full path the system loads exactly that file; the altered search order lets the
+    // library's own imports be found beside it before the system folders.
+    HMODULE library = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (library == nullptr) RaiseSystemError(GetLastError(), "Brisvane.dll");
+    auto clear = reinterpret_cast<ClearHistoryFunction>(
+        reinterpret_cast<void*>(GetProcAddress(library, "ClearHistory")));
+    if (clear == nullptr) {
+        DWORD code = GetLastError();
+        FreeLibrary(library);
+        RaiseSystemError(code, "ClearHistory");
+    }
+    clear();
+}

@@ -36,3 +36,9 @@ long EmptyRecycleBinAllDrives();
 // True for a folder that no cleaning may empty even when the system names it as the temporary
 // folder: a drive root, the Windows folder, the system folder or the user's profile folder.
 bool IsProtectedFolder(const std::string& path);
+
+// Calls ClearHistory of the history library "Brisvane.dll" in `folder`, loaded on first use by
+// its full path (never through the search path, so a library of that name in the current
+// folder or on PATH is never run) and kept loaded. Raises AppError when the library or its
+// ClearHistory cannot be loaded.
+void CallClearHistory(const std::string& folder);

@@ -25,5 +25,7 @@ TEST(ReportTextTest, FailureLinesOfTheCleaningRoutines) {
     EXPECT_EQ(FileInUseLine("a b.txt"), "File: a b.txt could not be deleted - File is in use\r\n");
     EXPECT_EQ(FolderInUseLine("sub"),
               "Folder: sub could not be deleted - File within Folder are in use\r\n");
+    EXPECT_EQ(CacheFolderInUseLine("x1"),
+              "Folder: x1 could not be deleted - File within Folder is in use\r\n");
     EXPECT_EQ(ErrorLine("Path not found"), "Error: Path not found\r\n");
 }

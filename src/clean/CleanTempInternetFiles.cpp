@@ -1,0 +1,105 @@
+#include <algorithm>
+
+#include "clean/DeleteEach.h"
+#include "clean/InternetCleaning.h"
+#include "clean/ReportText.h"
+#include "files/FileSystem.h"
+#include "platform/AppError.h"
+#include "platform/System.h"
+#include "settings/ProgramState.h"
+#include "settings/cRegistry.h"
+
+namespace {
+
+constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
+constexpr const char* kContent = "Content.IE5";
+constexpr const char* kIndex = "index.dat";
+
+std::string CacheValue(cRegistry& registry, const char* key) {
+    registry.SetClassKey(hkey::kCurrentUser);
+    registry.SetSectionKey(std::string(kExplorer) + key);
+    registry.SetValueKey("Cache");
+    registry.SetDefault(Variant());
+    return registry.Value().ToText();
+}
+
+// "Shell Folders" first; "User Shell Folders" (expanded) only when that gives nothing.
+std::string IECacheFolder(cRegistry& registry) {
+    std::string path = CacheValue(registry, "Shell Folders");
+    if (path.empty()) path = CacheValue(registry, "User Shell Folders");
+    return path;
+}
+
+// The files directly in a folder that the browser does not keep open for its index.
+std::vector<File> FilesButIndex(const Folder& folder) {
+    std::vector<File> files = folder.Files();
+    std::erase_if(files, [](const File& file) { return file.Name() == kIndex; });
+    return files;
+}
+
+// Deletes a subfolder's files but its "index.dat", then, unless it is kept, the subfolder with
+// everything below it. A link is never entered: only the link itself goes.
+void CleanSubfolder(const Folder& folder, bool keep, std::string& report) {
+    if (!folder.IsLink()) DeleteEach(FilesButIndex(folder), FileInUseLine, report);
+    if (!keep) DeleteEach(std::vector<Folder>{folder}, CacheFolderInUseLine, report);
+}
+
+void WalkCache(const std::string& path, std::string& report) {
+    const Folder cache = GetFolder(path);
+    if (IsProtectedFolder(path)) {
+        report += ErrorLine("The cache folder " + path + " is not a folder of its own");
+        return;
+    }
+    DeleteEach(cache.Files(), FileInUseLine, report);
+    for (const Folder& sub : cache.SubFolders()) {
+        CleanSubfolder(sub, sub.Name() == kContent, report);
+    }
+
+    const Folder content(path + "\\" + kContent);
+    if (!FolderExists(content.Path()) || content.IsLink()) return;
+    for (const Folder& sub : content.SubFolders()) CleanSubfolder(sub, false, report);
+}
+
+std::string NetscapeFileInUseLines(const std::string& /*fileName*/) {
+    return ReportLine("Temporary File could not be deleted - File is in use") +
+           ReportLine("Please Ensure that Netscape is NOT running.");
+}
+
+// Deletes the files directly in the profile's "cache" folder; its subfolders stay.
+void EmptyNetscapeCache(const std::string& profileFolder, std::string& report) {
+    if (profileFolder.empty()) {
+        // The bare name would point at the root of the current drive.
+        throw AppError(err::kPathNotFound, "CleanTempInternetFiles", "Path not found");
+    }
+    DeleteEach(GetFolder(profileFolder + "\\cache").Files(), NetscapeFileInUseLines, report);
+}
+
+}  // namespace
+
+void CleanIECacheFolder(std::string& report, const std::string& browser,
+                        const std::string& cacheFolder) {
+    if (browser != "IE") return;
+    try {
+        WalkCache(cacheFolder, report);
+    } catch (const AppError& failure) {
+        report += ErrorLine(failure.Description());
+    } catch (const std::exception& failure) {
+        report += ErrorLine(failure.what());
+    }
+}
+
+void CleanTempInternetFiles(cRegistry& registry, std::string& report, const std::string& browser,
+                            const std::string& profileFolder) {
+    report += ReportLine("Cleaning Temporary Internet Files");
+    try {
+        if (browser == "IE") {
+            CleanIECacheFolder(report, browser, IECacheFolder(registry));
+            if (!Program().automaticMode) Program().interactiveCache = true;
+        } else {
+            EmptyNetscapeCache(profileFolder, report);
+        }
+        report += ReportLine(kCompleted);
+    } catch (const std::exception&) {
+        // Any other failure ends the block silently, without "Completed".
+    }
+}
