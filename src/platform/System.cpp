@@ -139,3 +139,20 @@ bool IsProtectedFolder(const std::string& path) {
            SameFolder(path, FolderFrom(GetSystemDirectoryA)) ||
            SameFolder(path, Environment("USERPROFILE"));
 }
+
+void StartProgram(const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine;  // CreateProcessA may write into its command line
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        RaiseSystemError(GetLastError(), "StartProgram");
+    }
+    // The started program may take the foreground from this one.
+    AllowSetForegroundWindow(process.dwProcessId);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}

@@ -28,3 +28,7 @@ long EmptyRecycleBinAllDrives();
 // True for a folder that no cleaning may empty even when the system names it as the temporary
 // folder: a drive root, the Windows folder, the system folder or the user's profile folder.
 bool IsProtectedFolder(const std::string& path);
+
+// Starts the program of a command line in a normal window that receives the focus, without
+// waiting for it. Raises AppError with the system's text when it cannot be started.
+void StartProgram(const std::string& commandLine);
