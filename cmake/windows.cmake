@@ -32,3 +32,4 @@ gtest_discover_tests(brisvane_windows_tests TEST_PREFIX "windows." DISCOVERY_MOD
 
 include(${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake OPTIONAL)
 include(${PROJECT_SOURCE_DIR}/bench/bench.cmake OPTIONAL)
+include(${PROJECT_SOURCE_DIR}/tests/helpers/helpers.cmake OPTIONAL)

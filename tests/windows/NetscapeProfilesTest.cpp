@@ -10,6 +10,7 @@
 #include "Sandbox.h"
 #include "app/frmProgressIds.h"
 #include "clean/CleanItems.h"
+#include "files/Win32Path.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ class NetscapeStartUp : public MainWindowTest {
     void MakeFolders(const std::string& path) {
         for (std::size_t at = appData.Path().size() + 1; at != std::string::npos;
              at = path.find('\\', at + 1)) {
-            CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+            PathCreateFolder(path.substr(0, at));
         }
         MakeFolder(path);
     }
