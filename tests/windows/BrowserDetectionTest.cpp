@@ -1,27 +1,14 @@
-// Browser detection on Wine's registry, with each browser registered by the test, and what the
-// main window shows and disables for it at start-up.
+// Start-up with each browser registered by the test: what the Internet Cleaning page shows,
+// the browser code and command kept, and the internet items disabled for an unknown browser
+// (off in memory, unchanged in the registry).
 #include <memory>
 
 #include "MainWindowTesting.h"
 #include "RegistryOverride.h"
-#include "browser/BrowserDetection.h"
-#include "platform/AppError.h"
-#include "settings/cRegistry.h"
-#include "settings/cSettings.h"
 
 namespace {
 
-const char* kMozillaCommand =
-    "\"C:\\Program Files\\mozilla.org\\Mozilla\\mozilla.exe\" -url \"%1\"";
-
-enum class Registered {
-    Explorer,
-    ExplorerNoVersion,
-    Netscape,
-    NetscapeWithoutProduct,
-    Mozilla,
-    Wine
-};
+enum class Registered { Explorer, Netscape, NetscapeWithoutProduct, Mozilla, Wine, Placeholder };
 
 // Registers one browser for the life of the object.
 struct Registration {
@@ -30,127 +17,94 @@ struct Registration {
             case Registered::Explorer:
                 explorer = std::make_unique<ExplorerRegistered>();
                 break;
-            case Registered::ExplorerNoVersion:
-                explorer = std::make_unique<ExplorerRegistered>("");
-                break;
             case Registered::Netscape:
                 netscape = std::make_unique<NetscapeRegistered>();
                 break;
-            case Registered::NetscapeWithoutProduct:
+            case Registered::NetscapeWithoutProduct:  // the key has no product sub-key
                 command = std::make_unique<HttpCommandOverride>(kNetscapeCommand);
-                emptyKey =
-                    std::make_unique<RegistryOverride>(HKEY_LOCAL_MACHINE, "Software\\Netscape",
-                                                       "Note", "no product", "Software\\Netscape");
+                key = std::make_unique<RegistryOverride>(HKEY_LOCAL_MACHINE, "Software\\Netscape",
+                                                         "Note", "", "Software\\Netscape");
                 break;
             case Registered::Mozilla:
-                command = std::make_unique<HttpCommandOverride>(kMozillaCommand);
+                command = std::make_unique<HttpCommandOverride>(
+                    "\"C:\\Program Files\\mozilla.org\\Mozilla\\mozilla.exe\" -url \"%1\"");
                 break;
             case Registered::Wine:
                 command = std::make_unique<HttpCommandOverride>(kWineBrowserCommand);
+                break;
+            case Registered::Placeholder:
+                command = std::make_unique<HttpCommandOverride>("%1");
                 break;
         }
     }
     std::unique_ptr<ExplorerRegistered> explorer;
     std::unique_ptr<NetscapeRegistered> netscape;
     std::unique_ptr<HttpCommandOverride> command;
-    std::unique_ptr<RegistryOverride> emptyKey;
+    std::unique_ptr<RegistryOverride> key;
 };
 
 constexpr int kInternetControls[] = {IDC_CHKINTERNETHISTORY, IDC_CHKTEMPINTERNET, IDC_CHKCOOKIES,
                                      IDC_CMDCOOKIES, IDC_CHKURLHISTORY};
+constexpr const char* kInternetSettings[] = {"InternetHistory", "TempInternet", "InternetCookies",
+                                             "InternetURLHistory"};
 
 }  // namespace
 
-TEST(BrowserDetection, EachRegisteredBrowser) {
-    struct Case {
-        Registered browser;
-        const char* display;  // nullptr: detection fails
-        const char* code;
-        const char* command;
-    } cases[] = {
-        {Registered::Explorer, "Internet Explorer 6.0", "IE", kExplorerCommand},
-        {Registered::ExplorerNoVersion, "Internet Explorer ", "IE", kExplorerCommand},
-        {Registered::Netscape, "Netscape 7.1", "NS",
-         "\"C:\\Program Files\\Netscape\\Netscape\\Netscp.exe\" -url "},
-        {Registered::NetscapeWithoutProduct, nullptr, "before",
-         "\"C:\\Program Files\\Netscape\\Netscape\\Netscp.exe\" -url "},
-        {Registered::Mozilla, "Unknown Browser", "Unknown Browser",
-         "\"C:\\Program Files\\mozilla.org\\Mozilla\\mozilla.exe\" -url "},
-        {Registered::Wine, "Unknown Browser", "Unknown Browser",
-         "\"C:\\windows\\system32\\winebrowser.exe\" "},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.command);
-        Registration registered(c.browser);
-        cRegistry registry;
-        cSettings settings;
-        settings.SetDefaultBrowser("before");
-        if (c.display != nullptr) {
-            EXPECT_EQ(DetectDefaultBrowser(registry, settings), c.display);
-        } else {
-            EXPECT_THROW(DetectDefaultBrowser(registry, settings), AppError);
-        }
-        EXPECT_EQ(settings.DefaultBrowser(), c.code);
-        EXPECT_EQ(GetBrowserCommand(registry), c.command);
-    }
-}
-
-TEST(BrowserDetection, PlaceholderAtTheStartFailsTheCommand) {
-    HttpCommandOverride command("%1");
-    cRegistry registry;
-    EXPECT_THROW(GetBrowserCommand(registry), AppError);
-}
-
 using BrowserStartUp = MainWindowTest;
 
-// What start-up shows on the Internet Cleaning page for each browser, with the four internet
-// settings stored as True.
 TEST_F(BrowserStartUp, PageShowsTheBrowserAndDisablesTheItemsOfAnUnknownOne) {
     struct Case {
         Registered browser;
         const char* caption;
-        bool profileControls;
+        const char* code;
+        const char* command;
         bool internetItems;
     } cases[] = {
-        {Registered::Explorer, "Internet Explorer 6.0", false, true},
-        {Registered::Netscape, "Netscape 7.1", true, true},
-        {Registered::Mozilla, "Unknown Browser", false, false},
-        {Registered::Wine, "Unknown Browser", false, false},
-        {Registered::NetscapeWithoutProduct, "IE 6.0", false, true},
+        {Registered::Explorer, "Internet Explorer 6.0", "IE", kExplorerCommand, true},
+        {Registered::Netscape, "Netscape 7.1", "NS",
+         "\"C:\\Program Files\\Netscape\\Netscape\\Netscp.exe\" -url ", true},
+        // Detection fails: the designed caption stays and nothing is disabled.
+        {Registered::NetscapeWithoutProduct, "IE 6.0", "",
+         "\"C:\\Program Files\\Netscape\\Netscape\\Netscp.exe\" -url ", true},
+        {Registered::Mozilla, "Unknown Browser", "Unknown Browser",
+         "\"C:\\Program Files\\mozilla.org\\Mozilla\\mozilla.exe\" -url ", false},
+        {Registered::Wine, "Unknown Browser", "Unknown Browser",
+         "\"C:\\windows\\system32\\winebrowser.exe\" ", false},
+        // "%1" at the very start: no command can be cut from it.
+        {Registered::Placeholder, "Unknown Browser", "Unknown Browser", "", false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
+        SCOPED_TRACE(c.caption + std::string(" ") + c.command);
         Registration registered(c.browser);
         ClearStoredSettings();
         StoreAllFlags("True");
         Store("PasswordProtected", "False");
-        Store("BrisvanePassword", "");
         Program().nsProfiles.clear();
         frmMain started;
         started.Start();
         ASSERT_TRUE(started.IsLoaded());
-        HWND w = started.Handle();
         started.SelectPage(1);
+        HWND w = started.Handle();
         char caption[64] = {};
         GetDlgItemTextA(w, IDC_LBLBROWSER, caption, sizeof caption);
         EXPECT_STREQ(caption, c.caption);
-        EXPECT_EQ(IsWindowVisible(GetDlgItem(w, IDC_CBOPROFILE)) != FALSE, c.profileControls);
-        EXPECT_EQ(IsWindowVisible(GetDlgItem(w, IDC_LBLDEFAULT1)) != FALSE, c.profileControls);
+        EXPECT_EQ(started.Settings().DefaultBrowser(), c.code);
+        EXPECT_EQ(started.BrowserCommand(), c.command);
+        const bool netscape = std::string(c.code) == "NS";
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(w, IDC_CBOPROFILE)) != FALSE, netscape);
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(w, IDC_LBLDEFAULT1)) != FALSE, netscape);
+        EXPECT_EQ(Stored("DefaultNSProfile"), netscape ? "default" : "<missing>");
         for (int id : kInternetControls) {
             EXPECT_EQ(IsWindowEnabled(GetDlgItem(w, id)) != FALSE, c.internetItems) << id;
         }
         const cSettings& s = started.Settings();
-        Boolean on = c.internetItems ? kTrue : kFalse;
+        const Boolean on = c.internetItems ? kTrue : kFalse;
         EXPECT_EQ(s.InternetHistory(), on);
         EXPECT_EQ(s.TempInternet(), on);
         EXPECT_EQ(s.InternetCookies(), on);
         EXPECT_EQ(s.InternetURLHistory(), on);
         EXPECT_EQ(IsDlgButtonChecked(w, IDC_CHKCOOKIES) == BST_CHECKED, c.internetItems);
-        for (const char* name :
-             {"InternetHistory", "TempInternet", "InternetCookies", "InternetURLHistory"}) {
-            EXPECT_EQ(Stored(name), "True") << name;
-        }
-        EXPECT_EQ(Stored("DefaultNSProfile") != "<missing>", c.profileControls);
+        for (const char* name : kInternetSettings) EXPECT_EQ(Stored(name), "True") << name;
         EXPECT_TRUE(started.RequestClose());
     }
 }
