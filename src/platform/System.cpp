@@ -66,25 +66,21 @@ namespace {
 
 namespace {
 
-// GetTempPathW for a temporary folder too long for the 8-bit call, which refuses paths beyond
-// MAX_PATH; the result in the ANSI code page like every other path of the program.
-std::string WideTempFolderPath() {
-    std::wstring wide(MAX_PATH + 1, L'\0');
-    for (;;) {
-        DWORD n = GetTempPathW(static_cast<DWORD>(wide.size()), wide.data());
-        if (n == 0) RaiseSystemError(GetLastError(), "GetTempPathW");
-        if (n < wide.size()) {
-            wide.resize(n);
-            break;
-        }
-        wide.resize(n + 1);
+// The temporary folder as the system finds it (the first of TMP, TEMP and USERPROFILE), for a
+// folder too long for GetTempPathA, which refuses paths beyond MAX_PATH (so does Wine's
+// GetTempPathW).
+std::string LongTempFolderPath() {
+    for (const char* name : {"TMP", "TEMP", "USERPROFILE"}) {
+        DWORD n = GetEnvironmentVariableA(name, nullptr, 0);
+        if (n == 0) continue;
+        std::string value(n, '\0');
+        n = GetEnvironmentVariableA(name, value.data(), n);
+        value.resize(n);
+        if (value.empty()) continue;
+        if (value.back() != '\\') value += '\\';
+        return value;
     }
-    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                   0, nullptr, nullptr);
-    std::string path(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), path.data(), size,
-                        nullptr, nullptr);
-    return path;
+    RaiseSystemError(ERROR_FILENAME_EXCED_RANGE, "GetTempPathA");
 }
 
 }  // namespace
@@ -93,7 +89,7 @@ std::string TempFolderPath() {
     std::string path(MAX_PATH + 1, '\0');
     for (;;) {
         DWORD n = GetTempPathA(static_cast<DWORD>(path.size()), path.data());
-        if (n == 0 && GetLastError() == ERROR_FILENAME_EXCED_RANGE) return WideTempFolderPath();
+        if (n == 0 && GetLastError() == ERROR_FILENAME_EXCED_RANGE) return LongTempFolderPath();
         if (n == 0) RaiseSystemError(GetLastError(), "GetTempPathA");
         if (n < path.size()) {
             path.resize(n);
