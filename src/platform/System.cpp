@@ -117,6 +117,25 @@ long EmptyRecycleBinAllDrives() {
 
 namespace {
 
+// The full form of a path through the wide call, which also takes paths beyond MAX_PATH.
+std::string WideFullPath(const std::string& path) {
+    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    if (length <= 0) return "";
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
+    DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return "";
+    std::wstring full(n, L'\0');
+    n = GetFullPathNameW(wide.c_str(), n, full.data(), nullptr);
+    if (n == 0 || n >= full.size()) return "";
+    int size = WideCharToMultiByte(CP_ACP, 0, full.c_str(), static_cast<int>(n), nullptr, 0,
+                                   nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, full.c_str(), static_cast<int>(n), narrow.data(), size, nullptr,
+                        nullptr);
+    return narrow;
+}
+
 // The full form of a path without trailing backslashes, for comparisons.
 std::string Normalized(const std::string& path) {
     std::string full(MAX_PATH + 1, '\0');
@@ -126,6 +145,7 @@ std::string Normalized(const std::string& path) {
         n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     }
     full.resize(n < full.size() ? n : 0);
+    if (full.empty() && !path.empty()) full = WideFullPath(path);  // too long for the 8-bit call
     while (!full.empty() && (full.back() == '\\' || full.back() == '/')) full.pop_back();
     return full;
 }
