@@ -2,6 +2,8 @@
 
 #include "app/OptionBoxes.h"
 #include "app/frmMainIds.h"
+#include "browser/BrowserDetection.h"
+#include "browser/NetscapeProfiles.h"
 #include "clean/RunClean.h"
 #include "clean/ShutdownCleaning.h"
 #include "platform/UiServices.h"
@@ -45,8 +47,7 @@ void frmMain::OnInit() {
     Form_Load();
 }
 
-// The steps for browser detection, the browser command, DisableInternetItems, the Netscape
-// profiles and the start-up registration join this sequence in their places as they land.
+// The start-up registration joins this sequence in its place as it lands.
 void frmMain::Form_Load() {
     GuardStep([&] { loading_ = true; });
     GuardStep([&] { SetWindowTextA(Handle(), Title().c_str()); });
@@ -55,14 +56,24 @@ void frmMain::Form_Load() {
         registry_ = registryApi_ != nullptr ? std::make_unique<cRegistry>(*registryApi_)
                                             : std::make_unique<cRegistry>();
     });
+    // The browser code first: the settings that depend on it are loaded after it.
+    GuardStep([&] { DetectDefaultBrowser(*registry_, *settings_); });
     GuardStep([&] { LoadSettings(*settings_, *registry_); });
     GuardStep([&] { ShowBrowserControls(); });
+    GuardStep([&] { browserCommand_ = GetBrowserCommand(*registry_); });
     GuardStep([&] { tabMain_Click(); });
     GuardStep([&] { ShowVersionInfo(); });
+    GuardStep([&] { SetItemText(IDC_LBLBROWSER, DetectDefaultBrowser(*registry_, *settings_)); });
+    GuardStep([&] {
+        if (ItemText(IDC_LBLBROWSER) == "Unknown Browser") DisableInternetItems(*this, *settings_);
+    });
     if (!StartLogon()) {
         logonFailed_ = true;
         return;
     }
+    GuardStep([&] {
+        if (settings_->DefaultBrowser() == "NS") ReadNetscapeProfiles(*registry_, ProfileList());
+    });
     GuardStep([&] { ShowSettings(*settings_, *this, *registry_); });
     GuardStep([&] { SelectPage(0); });
     GuardStep([&] { loading_ = false; });

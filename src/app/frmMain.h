@@ -59,6 +59,10 @@ class frmMain : public Dialog {
     void SetOptionBox(int id, int state);
     // Shows or hides the Netscape profile controls for the current browser code.
     void ShowBrowserControls();
+    // The Netscape profile list (cboProfile).
+    HWND ProfileList() const;
+    // The default browser's command, read at start-up; the link labels start it.
+    const std::string& BrowserCommand() const { return browserCommand_; }
 
     // Tray and hiding.
     void cmdHide_Click();
@@ -102,6 +106,7 @@ class frmMain : public Dialog {
     void cmdReport_Click();
     void lblGuide_Click(int index);
     void lblWeb2_Click();
+    void StartBrowser(const std::string& arguments);
     void lblGuide_MouseMove(int index);
     void lblWeb2_MouseMove();
     void Frame_MouseMove(int page);
@@ -136,5 +141,6 @@ class frmMain : public Dialog {
 // Runs one start-up step; a failing step is skipped silently and the next one runs.
 void GuardStep(const std::function<void()>& step);
 
-// Sets the option boxes from the settings in their fixed order; a failure ends it at once.
+// Sets the option boxes from the settings in their fixed order (a failure ends it at once),
+// then selects the saved Netscape profile.
 void ShowSettings(cSettings& settings, frmMain& window, cRegistry& registry);

@@ -2,6 +2,9 @@
 // position is learnt from WM_SETCURSOR, which every control passes to the window first.
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
+#include "platform/AppError.h"
+#include "platform/System.h"
+#include "platform/UiServices.h"
 
 namespace {
 
@@ -12,11 +15,30 @@ bool IsGuide(int id) { return id >= IDC_LBLGUIDE0 && id <= IDC_LBLGUIDE3; }
 
 }  // namespace
 
-// The user guide and the maker's web page open in the default browser, whose command comes
-// with browser detection; until it is known a click starts nothing.
-void frmMain::lblGuide_Click(int /*index*/) {}
+// The user guide opens in the default browser. Its path is quoted, so that a program folder
+// with blanks (such as "C:\Program Files\Brisvane") reaches the browser as one argument.
+void frmMain::lblGuide_Click(int /*index*/) {
+    std::string quoted(1, '"');
+    quoted += ProgramFolder();
+    quoted += "\\UserGuide\\BrisvaneUserGuide.htm\"";
+    StartBrowser(quoted);
+}
 
-void frmMain::lblWeb2_Click() {}
+// The maker's web page, whose address the label shows.
+void frmMain::lblWeb2_Click() { StartBrowser(ItemText(IDC_LBLWEB2)); }
+
+// Starts the browser command with the arguments in a normal window with the focus and does
+// not wait for it; a browser that cannot be started is told to the user.
+void frmMain::StartBrowser(const std::string& arguments) {
+    const std::string commandLine = browserCommand_ + " " + arguments;
+    try {
+        StartProgram(commandLine);
+    } catch (const AppError& failure) {
+        Ui().ShowMessage("The web browser could not be started:\r\n" + commandLine + "\r\n\r\n" +
+                             failure.Description(),
+                         MB_OK | MB_ICONEXCLAMATION);
+    }
+}
 
 void frmMain::lblGuide_MouseMove(int index) { links_.SetUnderline(IDC_LBLGUIDE0 + index, true); }
 

@@ -2,16 +2,20 @@
 #include "app/OptionBoxes.h"
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
+#include "browser/NetscapeProfiles.h"
 #include "cookies/KeepList.h"
 #include "platform/UiServices.h"
 #include "settings/Password.h"
 #include "settings/SettingsStore.h"
 
-void ShowSettings(cSettings& settings, frmMain& window, cRegistry& /*registry*/) {
+void ShowSettings(cSettings& settings, frmMain& window, cRegistry& registry) {
     for (const OptionBox& box : kOptionBoxes) {
         window.SetOptionBox(box.id, BoolToCheck((settings.*box.get)()));
     }
+    ShowProfileSetting(settings, window.ProfileList(), registry);
 }
+
+HWND frmMain::ProfileList() const { return Item(IDC_CBOPROFILE); }
 
 void frmMain::SetOptionBox(int id, int state) {
     CheckDlgButton(Handle(), id, static_cast<UINT>(state));

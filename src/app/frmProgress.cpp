@@ -25,6 +25,11 @@ HFONT BoldFontOf(HWND control) {
 
 frmProgress::frmProgress() : Dialog(IDD_FRMPROGRESS) {}
 
+frmProgress& SharedProgressWindow() {
+    static frmProgress window;
+    return window;
+}
+
 frmProgress::~frmProgress() { Unload(); }
 
 void frmProgress::Ensure() { Load(nullptr); }

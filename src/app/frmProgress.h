@@ -36,3 +36,7 @@ private:
     float value_ = 0.0f;
     HFONT boldFont_ = nullptr;
 };
+
+// The program's one shared progress window, used outside clean runs (each clean run creates
+// its own): the profile reading at start-up shows it and unloads it again.
+frmProgress& SharedProgressWindow();

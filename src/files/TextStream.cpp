@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "files/FileError.h"
+#include "files/Win32Path.h"
 #include "platform/AppError.h"
 
 namespace {
@@ -14,8 +15,7 @@ constexpr std::size_t kChunk = 64 * 1024;
 HANDLE OpenHandle(const std::string& path, DWORD access, DWORD disposition) {
     const DWORD share =
         access == GENERIC_READ ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
-    HANDLE handle = CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = PathCreateFile(path, access, share, disposition);
     if (handle == INVALID_HANDLE_VALUE) RaiseLastFileError("OpenTextFile");
     return handle;
 }

@@ -69,6 +69,15 @@ bool PathCreateFolder(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
 
+HANDLE PathCreateFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
+    if (IsLong(path)) {
+        return CreateFileW(LongForm(path).c_str(), access, share, nullptr, disposition,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    return CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+}
+
 FolderScan::FolderScan(const std::string& folder) {
     const std::string pattern = JoinPath(folder, "*");
     wide_ = IsLong(pattern);

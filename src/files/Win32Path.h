@@ -17,6 +17,7 @@ bool PathSetAttributes(const std::string& path, DWORD attributes);
 bool PathDeleteFile(const std::string& path);
 bool PathRemoveFolder(const std::string& path);
 bool PathCreateFolder(const std::string& path);
+HANDLE PathCreateFile(const std::string& path, DWORD access, DWORD share, DWORD disposition);
 
 struct FolderEntry {
     std::string name;

@@ -64,10 +64,32 @@ namespace {
 
 }  // namespace
 
+namespace {
+
+// The temporary folder as the system finds it (the first of TMP, TEMP and USERPROFILE), for a
+// folder too long for GetTempPathA, which refuses paths beyond MAX_PATH (so does Wine's
+// GetTempPathW).
+std::string LongTempFolderPath() {
+    for (const char* name : {"TMP", "TEMP", "USERPROFILE"}) {
+        DWORD n = GetEnvironmentVariableA(name, nullptr, 0);
+        if (n == 0) continue;
+        std::string value(n, '\0');
+        n = GetEnvironmentVariableA(name, value.data(), n);
+        value.resize(n);
+        if (value.empty()) continue;
+        if (value.back() != '\\') value += '\\';
+        return value;
+    }
+    RaiseSystemError(ERROR_FILENAME_EXCED_RANGE, "GetTempPathA");
+}
+
+}  // namespace
+
 std::string TempFolderPath() {
     std::string path(MAX_PATH + 1, '\0');
     for (;;) {
         DWORD n = GetTempPathA(static_cast<DWORD>(path.size()), path.data());
+        if (n == 0 && GetLastError() == ERROR_FILENAME_EXCED_RANGE) return LongTempFolderPath();
         if (n == 0) RaiseSystemError(GetLastError(), "GetTempPathA");
         if (n < path.size()) {
             path.resize(n);
@@ -109,6 +131,25 @@ long EmptyRecycleBinAllDrives() {
 
 namespace {
 
+// The full form of a path through the wide call, which also takes paths beyond MAX_PATH.
+std::string WideFullPath(const std::string& path) {
+    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    if (length <= 0) return "";
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
+    DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return "";
+    std::wstring full(n, L'\0');
+    n = GetFullPathNameW(wide.c_str(), n, full.data(), nullptr);
+    if (n == 0 || n >= full.size()) return "";
+    int size = WideCharToMultiByte(CP_ACP, 0, full.c_str(), static_cast<int>(n), nullptr, 0,
+                                   nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, full.c_str(), static_cast<int>(n), narrow.data(), size, nullptr,
+                        nullptr);
+    return narrow;
+}
+
 // The full form of a path without trailing backslashes, for comparisons.
 std::string Normalized(const std::string& path) {
     std::string full(MAX_PATH + 1, '\0');
@@ -118,6 +159,7 @@ std::string Normalized(const std::string& path) {
         n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     }
     full.resize(n < full.size() ? n : 0);
+    if (full.empty() && !path.empty()) full = WideFullPath(path);  // too long for the 8-bit call
     while (!full.empty() && (full.back() == '\\' || full.back() == '/')) full.pop_back();
     return full;
 }
@@ -170,4 +212,21 @@ void CallClearHistory(const std::string& folder) {
         RaiseSystemError(code, "ClearHistory");
     }
     clear();
+}
+
+void StartProgram(const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine;  // CreateProcessA may write into its command line
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        RaiseSystemError(GetLastError(), "StartProgram");
+    }
+    // The started program may take the foreground from this one.
+    AllowSetForegroundWindow(process.dwProcessId);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
 }

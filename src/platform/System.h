@@ -42,3 +42,7 @@ bool IsProtectedFolder(const std::string& path);
 // folder or on PATH is never run) and kept loaded. Raises AppError when the library or its
 // ClearHistory cannot be loaded.
 void CallClearHistory(const std::string& folder);
+
+// Starts the program of a command line in a normal window that receives the focus, without
+// waiting for it. Raises AppError with the system's text when it cannot be started.
+void StartProgram(const std::string& commandLine);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Driver.h"
+#include "RegistryOverride.h"
 #include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
 #include "reports/frmReportsIds.h"
@@ -262,6 +263,10 @@ void PasswordLogonAndTray(Context& c) {
 
 }  // namespace
 
+// BrowserScenario.cpp
+void BrowsersAndLinks(const std::string& exePath, const std::string& workFolder,
+                      const std::string& shotFolder);
+
 int main(int argc, char** argv) {
     if (argc != 4) {
         std::printf("usage: %s <scenario> <Brisvane.exe> <work folder>\n", argv[0]);
@@ -270,6 +275,11 @@ int main(int argc, char** argv) {
     const std::map<std::string, std::function<void(Context&)>> scenarios{
         {"start-tick-clean", StartTickAndClean},
         {"password-logon-tray", PasswordLogonAndTray},
+        {"browsers",
+         [&](Context& c) {
+             BrowsersAndLinks(c.programFolder + "\\Brisvane.exe", c.programFolder,
+                              WindowsPath(argv[3]) + "-shots");
+         }},
     };
     auto scenario = scenarios.find(argv[1]);
     if (scenario == scenarios.end()) return 2;
@@ -287,6 +297,9 @@ int main(int argc, char** argv) {
     DrawWindowsWithoutWindowManager();
     // Every start registers the program at log-on and prepares the shut-down scripts.
     ShutdownFilesGuard startUpTraces;
+    // The internet items are enabled for Internet Explorer; the browsers scenario registers
+    // other browsers on top.
+    ExplorerRegistered explorer;
     Driver driver(program, WindowsPath(argv[3]) + "-shots", argv[1]);
     Context context{driver, folder};
     scenario->second(context);

@@ -4,10 +4,9 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "files/FileSystem.h"
+#include "files/Win32Path.h"
 
 namespace {
 
@@ -54,7 +53,7 @@ std::string SandboxRoot() {
         std::abort();  // never fall back to a folder outside the sandbox
     }
     std::string path = WindowsPath(root);
-    CreateDirectoryA(path.c_str(), nullptr);
+    PathCreateFolder(path);
     return path;
 }
 
@@ -97,27 +96,36 @@ SandboxFolder::~SandboxFolder() {
     }
 }
 
+// The fixtures reach paths of any length as the program does (the checkout may live deep).
 void MakeFolder(const std::string& path) {
-    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path << " " << GetLastError();
+    ASSERT_TRUE(PathCreateFolder(path)) << path << " " << GetLastError();
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << path;
+    HANDLE file = PathCreateFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path << " " << GetLastError();
+    DWORD wrote = 0;
+    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
+    CloseHandle(file);
+    ASSERT_TRUE(ok && wrote == bytes.size()) << path;
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    HANDLE file = PathCreateFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    std::string bytes;
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
 }
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool Exists(const std::string& path) { return PathAttributes(path) != INVALID_FILE_ATTRIBUTES; }
 
 HeldOpen::HeldOpen(const std::string& path)
-    : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
+    : handle_(PathCreateFile(path, GENERIC_READ, 0, OPEN_EXISTING)) {
     EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path;
 }
 

@@ -2,6 +2,7 @@
 // hover rules, on the real main window.
 #include "MainWindowTesting.h"
 #include "ModalScript.h"
+#include "RegistryOverride.h"
 #include "app/cSysTray.h"
 #include "settings/frmLogonIds.h"
 
@@ -229,7 +230,8 @@ TEST_F(frmMainTray, HoverUnderlinesLinksAndFramesAndTheWindowClearThem) {
     EXPECT_FALSE(window.IsUnderlined(IDC_LBLWEB2));
 }
 
-TEST_F(frmMainTray, LinksAreBlueWithTheHandPointerAndClicksDoNoHarm) {
+TEST_F(frmMainTray, LinksAreBlueWithTheHandPointerAndABrowserThatCannotStartIsTold) {
+    HttpCommandOverride missing("\"Z:\\no such folder\\browser.exe\" \"%1\"");
     window.Start();
     HDC dc = GetDC(window.Handle());
     for (int id : {IDC_LBLGUIDE0, IDC_LBLWEB2}) {
@@ -247,7 +249,13 @@ TEST_F(frmMainTray, LinksAreBlueWithTheHandPointerAndClicksDoNoHarm) {
     SendMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(IDC_LBLGUIDE0, STN_CLICKED),
                  reinterpret_cast<LPARAM>(Control(IDC_LBLGUIDE0)));
     EXPECT_TRUE(window.IsLoaded());
-    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("The web browser could not be started:\r\n"
+                                        "\"Z:\\no such folder\\browser.exe\"  \"",
+                                        0),
+              0u)
+        << ui.messages[0].text;
+    EXPECT_EQ(ui.messages[0].flags, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
 }
 
 TEST_F(frmMainTray, CleanNowFromTheTrayLeavesTheHiddenWindowHidden) {

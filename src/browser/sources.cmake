@@ -1,0 +1,8 @@
+list(APPEND BRISVANE_PORTABLE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/BrowserText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProfileScan.cpp
+)
+list(APPEND BRISVANE_WINDOWS_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/BrowserDetection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NetscapeProfiles.cpp
+)

@@ -1,0 +1,196 @@
+// End-to-end: the Internet Cleaning page of the real Brisvane.exe for Internet Explorer,
+// Netscape with two profiles and Wine's own browser, and the link labels starting a stand-in
+// browser, with the program in a folder whose path has blanks. Every registration is undone
+// when its step ends.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "Driver.h"
+#include "RegistryOverride.h"
+#include "app/frmMainIds.h"
+#include "version.h"
+
+namespace {
+
+const std::string kMainTitle = "Brisvane - Ver " + std::to_string(BRISVANE_VERSION_MAJOR) + "." +
+                               std::to_string(BRISVANE_VERSION_MINOR);
+const char* kShellFoldersKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const int kInternetItems[] = {IDC_CHKINTERNETHISTORY, IDC_CHKTEMPINTERNET, IDC_CHKCOOKIES,
+                              IDC_CHKURLHISTORY};
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD wrote = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
+    CloseHandle(file);
+}
+
+void MakeFolders(const std::string& path) {
+    for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t lf; (lf = text.find('\n', from)) != std::string::npos; from = lf + 1)
+        lines.push_back(text.substr(from, lf - from));
+    return lines;
+}
+
+// A click on a link label, as the mouse gives it.
+void ClickLabel(HWND main, int id) {
+    HWND label = GetDlgItem(main, id);
+    PostMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+struct Scenario {
+    Driver& driver;
+    std::string folder;  // the program's folder, with blanks
+    std::string work;    // the scenario's own folder
+
+    HWND Start() {
+        DeleteBrisvaneKey();
+        driver.Start();
+        HWND main = driver.WaitWindow(kMainTitle);
+        Check(main != nullptr, "the main window is shown");
+        return main;
+    }
+    void ShutDown(HWND main) {
+        Click(main, IDC_CMDCLOSE);
+        Check(driver.Exited(10000), "Shut Down ends the program");
+    }
+
+    // The page for one browser: caption, profile controls, the internet items' state.
+    HWND ShowsPage(const std::string& shot, const std::string& caption, bool netscape,
+                   bool itemsEnabled) {
+        HWND main = Start();
+        if (main == nullptr) return nullptr;
+        SelectTab(main, IDC_TABMAIN, 1);
+        Wait(500);
+        Check(TextOf(main, IDC_LBLBROWSER) == caption,
+              "the page names the browser: " + TextOf(main, IDC_LBLBROWSER));
+        Check(
+            IsShown(main, IDC_CBOPROFILE) == netscape && IsShown(main, IDC_LBLDEFAULT1) == netscape,
+            "the profile list is shown only for Netscape");
+        for (int id : kInternetItems)
+            Check(IsEnabled(main, id) == itemsEnabled, "internet item " + std::to_string(id));
+        driver.Shot(main, shot);
+        return main;
+    }
+
+    void Explorer() {
+        ExplorerRegistered explorer;
+        HWND main = ShowsPage("explorer-page1", "Internet Explorer 6.0", false, true);
+        if (main != nullptr) ShutDown(main);
+    }
+
+    void Netscape() {
+        NetscapeRegistered netscape;
+        std::string appData = work + "\\appdata";
+        MakeFolders(appData + "\\Mozilla");
+        std::string content;
+        for (const char* name : {"work", "home"}) {
+            std::string profile = appData + "\\Mozilla\\Profiles\\" + name + "\\x7k2.slt";
+            MakeFolders(profile);
+            content += std::string("\x01\x00", 2) + "directory" + std::string("\x00", 1) + profile +
+                       std::string("\x00\x03", 2);
+        }
+        WriteFileBytes(appData + "\\Mozilla\\registry.dat", content);
+        RegistryOverride appDataValue(HKEY_CURRENT_USER, kShellFoldersKey, "AppData", appData);
+        HWND main = ShowsPage("netscape-page1", "Netscape 7.1", true, true);
+        if (main == nullptr) return;
+        HWND list = GetDlgItem(main, IDC_CBOPROFILE);
+        Check(SendMessageA(list, CB_GETCOUNT, 0, 0) == 2, "two profiles listed");
+        Check(TextOf(main, IDC_CBOPROFILE) == "work", "the first profile is selected");
+        Check(StoredSetting("DefaultNSProfile") == "work", "the first profile replaces default");
+        SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
+        Wait(500);
+        driver.ScreenShot("netscape-profiles-open");
+        SendMessageA(list, CB_SHOWDROPDOWN, FALSE, 0);
+        ShutDown(main);
+    }
+
+    void WineBrowser() {
+        HttpCommandOverride wine(kWineBrowserCommand);
+        HWND main = ShowsPage("wine-page1", "Unknown Browser", false, false);
+        if (main == nullptr) return;
+        Check(!IsEnabled(main, IDC_CMDCOOKIES), "Cookie Options disabled");
+        ShutDown(main);
+    }
+
+    // The stand-in browser's arguments after a click on a link label.
+    std::vector<std::string> Launched(HWND main, int page, int label, const std::string& log) {
+        DeleteFileA(log.c_str());
+        SelectTab(main, IDC_TABMAIN, page);
+        Wait(300);
+        ClickLabel(main, label);
+        for (int i = 0; i < 100 && GetFileAttributesA(log.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+            Wait(100);
+        Wait(300);
+        return Lines(ReadWholeFile(log));
+    }
+
+    void Links() {
+        std::string log = work + "\\browser-log.txt";
+        SetEnvironmentVariableA("BRISVANE_BROWSER_LOG", log.c_str());
+        std::string command(1, '"');
+        command += WindowsPath(BRISVANE_RECORDING_BROWSER);
+        command += "\" \"%1\"";
+        HttpCommandOverride browser(command);
+        HWND main = Start();
+        if (main == nullptr) return;
+        std::vector<std::string> guide = Launched(main, 0, IDC_LBLGUIDE0, log);
+        Check(guide == std::vector<std::string>{folder + "\\UserGuide\\BrisvaneUserGuide.htm"},
+              "the guide's path arrives as one argument: " + (guide.empty() ? "" : guide[0]));
+        std::vector<std::string> web = Launched(main, 3, IDC_LBLWEB2, log);
+        Check(web == std::vector<std::string>{"www.brisvane.example"},
+              "the maker's page arrives: " + (web.empty() ? "" : web[0]));
+        ShutDown(main);
+        DeleteFileA(log.c_str());
+    }
+
+    void BrowserThatCannotStart() {
+        HttpCommandOverride missing("\"Z:\\no such folder\\browser.exe\" \"%1\"");
+        HWND main = Start();
+        if (main == nullptr) return;
+        SelectTab(main, IDC_TABMAIN, 1);
+        ClickLabel(main, IDC_LBLGUIDE1);
+        std::string text;
+        HWND box = driver.WaitMessageBox(text);
+        if (Check(box != nullptr, "a browser that cannot start is told")) {
+            driver.Shot(box, "browser-cannot-start");
+            Check(text.find("The web browser could not be started:") != std::string::npos,
+                  "the message says so: " + text);
+            Click(box, IDOK);
+            driver.WaitGone(box, 5000);
+        }
+        Wait(500);
+        Check(!driver.Exited(0) && IsWindowVisible(main), "the program keeps running");
+        ShutDown(main);
+    }
+};
+
+}  // namespace
+
+void BrowsersAndLinks(const std::string& exePath, const std::string& workFolder,
+                      const std::string& shotFolder) {
+    std::string folder = workFolder + "\\Program Files\\Brisvane";
+    MakeFolders(folder);
+    std::string program = folder + "\\Brisvane.exe";
+    if (!Check(CopyFileA(exePath.c_str(), program.c_str(), FALSE) != FALSE, "copy " + program))
+        return;
+    Driver driver(program, shotFolder, "browsers");
+    Scenario scenario{driver, folder, workFolder};
+    scenario.Explorer();
+    scenario.Netscape();
+    scenario.WineBrowser();
+    scenario.Links();
+    scenario.BrowserThatCannotStart();
+    driver.Kill();
+}

@@ -1,0 +1,95 @@
+// Gives one registry value a text for the life of an object and restores what was there
+// afterwards (the old data, or no value). A key named as owned that did not exist before is
+// removed afterwards with everything below it. Also the browser registrations of the tests.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class RegistryOverride {
+  public:
+    RegistryOverride(HKEY root, std::string path, std::string name, const std::string& text,
+                     std::string ownedKey = "")
+        : root_(root), path_(std::move(path)), name_(std::move(name)), owned_(std::move(ownedKey)) {
+        HKEY key = nullptr;
+        if (!owned_.empty() && RegOpenKeyExA(root_, owned_.c_str(), 0, KEY_READ, &key) == 0) {
+            RegCloseKey(key);
+            owned_.clear();  // it existed: restore the value only
+        }
+        if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_QUERY_VALUE, &key) == 0) {
+            DWORD size = 0;
+            had_ = RegQueryValueExA(key, name_.c_str(), nullptr, &type_, nullptr, &size) == 0;
+            data_.resize(size);
+            if (had_) RegQueryValueExA(key, name_.c_str(), nullptr, &type_, data_.data(), &size);
+            RegCloseKey(key);
+        }
+        Write(REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+              static_cast<DWORD>(text.size() + 1));
+    }
+    ~RegistryOverride() {
+        if (!owned_.empty()) {
+            RegDeleteTreeA(root_, owned_.c_str());
+        } else if (had_) {
+            Write(type_, data_.data(), static_cast<DWORD>(data_.size()));
+        } else {
+            HKEY key = nullptr;
+            if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_SET_VALUE, &key) == 0) {
+                RegDeleteValueA(key, name_.c_str());
+                RegCloseKey(key);
+            }
+        }
+    }
+    RegistryOverride(const RegistryOverride&) = delete;
+    RegistryOverride& operator=(const RegistryOverride&) = delete;
+
+  private:
+    void Write(DWORD type, const BYTE* data, DWORD size) const {
+        HKEY key = nullptr;
+        RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+        RegSetValueExA(key, name_.c_str(), 0, type, data, size);
+        RegCloseKey(key);
+    }
+
+    HKEY root_;
+    std::string path_, name_, owned_;
+    bool had_ = false;
+    DWORD type_ = REG_SZ;
+    std::vector<BYTE> data_;
+};
+
+inline const char* kHttpCommand = "http\\shell\\open\\command";
+inline const char* kWineBrowserCommand = "\"C:\\windows\\system32\\winebrowser.exe\" \"%1\"";
+inline const char* kExplorerCommand = "\"C:\\PROGRA~1\\INTERN~1\\IEXPLORE.EXE\" -nohome";
+inline const char* kNetscapeCommand =
+    "\"C:\\Program Files\\Netscape\\Netscape\\Netscp.exe\" -url \"%1\"";
+
+// The "http" command of HKEY_CLASSES_ROOT.
+struct HttpCommandOverride : RegistryOverride {
+    explicit HttpCommandOverride(const std::string& command)
+        : RegistryOverride(HKEY_CLASSES_ROOT, kHttpCommand, "", command) {}
+};
+
+// Internet Explorer as the default browser, with its version.
+struct ExplorerRegistered {
+    explicit ExplorerRegistered(const std::string& version = "6.0.2800.1106",
+                                const std::string& command = kExplorerCommand)
+        : command_(command),
+          version_(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer", "Version",
+                   version) {}
+    HttpCommandOverride command_;
+    RegistryOverride version_;
+};
+
+// Netscape as the default browser, with one product key and its version.
+struct NetscapeRegistered {
+    explicit NetscapeRegistered(const std::string& version = "7.1 (en)",
+                                const std::string& product = "Netscape 7",
+                                const std::string& command = kNetscapeCommand)
+        : command_(command),
+          version_(HKEY_LOCAL_MACHINE, "Software\\Netscape\\" + product, "CurrentVersion", version,
+                   "Software\\Netscape") {}
+    HttpCommandOverride command_;
+    RegistryOverride version_;
+};
