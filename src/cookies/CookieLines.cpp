@@ -4,19 +4,21 @@ namespace {
 
 constexpr std::size_t kMaxDetailCharacters = 32767;
 
+// The line starting at start; start moves past its LF (or to the end of the text).
+std::string_view NextLine(std::string_view text, std::size_t& start) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (end < text.size() && line.ends_with('\r')) line.remove_suffix(1);
+    start = end + 1;
+    return line;
+}
+
 }  // namespace
 
 std::vector<std::string_view> SplitCookieLines(std::string_view text) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (end < text.size() && line.ends_with('\r')) line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    }
+    for (std::size_t start = 0; start < text.size();) lines.push_back(NextLine(text, start));
     return lines;
 }
 
@@ -29,9 +31,11 @@ std::optional<std::string_view> CookieName(std::string_view line) {
 }
 
 std::optional<std::string> FilterCookieText(std::string_view text, const KeepSet& keep) {
+    // One pass over the text into one buffer: the file can hold a hundred thousand lines.
     std::string kept;
     kept.reserve(text.size());
-    for (std::string_view line : SplitCookieLines(text)) {
+    for (std::size_t start = 0; start < text.size();) {
+        const std::string_view line = NextLine(text, start);
         if (!IsCookieComment(line)) {
             std::optional<std::string_view> name = CookieName(line);
             if (!name) return std::nullopt;

@@ -39,6 +39,12 @@ TEST(CookieLines, FilterKeepsCommentsEmptyLinesAndExactlyTheKeptDomains) {
         {"a comment without a TAB is still a comment", "#HttpOnly_x\n", {}, "#HttpOnly_x\n"},
         {"empty file stays empty", "", {"a"}, ""},
         {"a lone CR line is empty", "\r\n\r\n", {}, "\n\n"},
+        {"only a CR before LF goes", "a\tx\ry\r\r\n", {"a"}, "a\tx\ry\r\n"},
+        {"a CR ending the text without LF stays", "a\t1\r", {"a"}, "a\t1\r\n"},
+        {"a line without a TAB after kept ones still stops",
+         "a\t1\n# c\n\na\t2\nlast",
+         {"a"},
+         std::nullopt},
     };
     for (const FilterCase& c : cases) {
         EXPECT_EQ(FilterCookieText(c.input, c.keep), c.expected) << c.what;
