@@ -53,10 +53,10 @@ LONG ReadValueAt(IRegistryApi& api, HKEY key, DWORD index, ValueBuffers& buffers
         }
         if (status != ERROR_SUCCESS) return status;
         value.name.assign(buffers.name.data(), std::min(nameLength, kValueNameBytes));
-        const auto data = buffers.data.begin();
-        value.data = DecodeValueData(static_cast<std::int32_t>(type),
-                                     std::vector<std::uint8_t>(
-                                         data, data + std::min<std::size_t>(size, buffers.data.size())));
+        const auto first = buffers.data.begin();
+        const std::vector<std::uint8_t> data(first,
+                                             first + std::min<DWORD>(size, buffers.data.size()));
+        value.data = DecodeValueData(static_cast<std::int32_t>(type), data);
         return status;
     }
 }

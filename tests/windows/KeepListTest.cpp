@@ -153,8 +153,9 @@ TEST(KeepList, AListThatCannotBeEnumeratedRaisesInsteadOfComingBackShort) {
         FAIL() << "nothing was raised";
     } catch (const AppError& e) {
         EXPECT_EQ(e.Number(), regerr::kEnumerate);
-        EXPECT_EQ(e.Description(), "Failed to enumerate registry values Key: '-2147483647',Section: '" +
-                                       std::string(kNSKeepKey) + "'");
+        EXPECT_EQ(e.Description(),
+                  "Failed to enumerate registry values Key: '-2147483647',Section: '" +
+                      std::string(kNSKeepKey) + "'");
     }
     EXPECT_EQ(api.opened, api.closed);
 }
