@@ -70,14 +70,14 @@ void CreateKeepListKey(cRegistry& registry, const std::string& suffix) {
 }
 
 std::vector<std::string> ReadKeepList(cRegistry& registry, Boolean netscape) {
-    std::vector<std::string> names;
-    std::int32_t count = 0;
-    ReadKeepListNames(registry, names, count, netscape);
+    // One pass over the key gives what ReadKeepListNames and ReadKeepListEntry give for each
+    // name in turn, without opening the key again for every entry.
+    Address(registry, KeyPath(netscape));
+    const std::vector<RegistryValue> values = registry.RawValues();
+    if (values.empty()) registry.CreateKey();  // as ReadKeepListNames leaves it
     std::vector<std::string> list;
-    list.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t i = 1; i <= count; ++i) {
-        list.push_back(ReadKeepListEntry(registry, names[static_cast<std::size_t>(i)], netscape));
-    }
+    list.reserve(values.size());
+    for (const RegistryValue& value : values) list.push_back(value.data.ToText());
     return list;
 }
 

@@ -39,7 +39,10 @@ void WriteKeepListEntry(cRegistry& registry, const std::string& name, std::int16
 void DeleteKeepListKey(cRegistry& registry, const std::string& keyPath);
 void CreateKeepListKey(cRegistry& registry, const std::string& suffix);
 
-// The whole keep-list in the order the registry gives its values.
+// The whole keep-list in the order the registry gives its values, read in one pass: the same
+// as ReadKeepListEntry for each name of ReadKeepListNames (every value counts, whatever its
+// name), and the key likewise created when it holds no values. A value that cannot be read
+// raises rather than shortening the list.
 std::vector<std::string> ReadKeepList(cRegistry& registry, Boolean netscape);
 // The same as a set for constant-time lookup of a name.
 KeepSet ReadKeepSet(cRegistry& registry, Boolean netscape);

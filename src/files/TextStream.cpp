@@ -94,17 +94,55 @@ std::string TextStream::ReadLine() {
 
 std::string TextStream::ReadAll() {
     RequireMode(true);
-    while (Fill()) {
+    buffer_.erase(0, pos_);
+    pos_ = 0;
+    ReadRest();
+    while (Fill()) {  // a file that grew since its size was asked; else one empty read
     }
-    std::string text = buffer_.substr(pos_);
-    pos_ = buffer_.size();
+    std::string text = std::move(buffer_);
+    buffer_.clear();
     return text;
+}
+
+void TextStream::ReadRest() {
+    LARGE_INTEGER size, at, zero{};
+    if (eof_ || !GetFileSizeEx(handle_, &size) ||
+        !SetFilePointerEx(handle_, zero, &at, FILE_CURRENT) || size.QuadPart <= at.QuadPart) {
+        return;  // not a file of known size, or nothing left: read in chunks
+    }
+    const auto rest = static_cast<std::size_t>(size.QuadPart - at.QuadPart);
+    const std::size_t had = buffer_.size();
+    buffer_.reserve(had + rest + kChunk);  // room for the last, empty read without a copy
+    buffer_.resize(had + rest);
+    std::size_t done = 0;
+    while (done < rest) {
+        DWORD got = 0;
+        const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(rest - done, 1u << 30));
+        if (!ReadFile(handle_, buffer_.data() + had + done, ask, &got, nullptr)) {
+            const DWORD code = GetLastError();
+            buffer_.resize(had + done);
+            RaiseFileError(code, "TextStream");
+        }
+        if (got == 0) break;  // the file was shortened meanwhile
+        done += got;
+    }
+    buffer_.resize(had + done);
 }
 
 void TextStream::Write(const std::string& text) {
     RequireMode(false);
-    buffer_ += text;
-    if (buffer_.size() >= kChunk) Flush();
+    if (buffer_.size() + text.size() < kChunk) {
+        buffer_ += text;
+        return;
+    }
+    // Large text goes to the file as it is, without a copy into the buffer.
+    Flush();
+    std::size_t done = 0;
+    if (!WriteBytes(text, done)) {
+        const DWORD code = GetLastError();
+        buffer_.assign(text, done);  // what was not written stays for Close to try again
+        RaiseFileError(code, "TextStream");
+    }
 }
 
 void TextStream::WriteLine(const std::string& text) { Write(text + "\r\n"); }
@@ -115,16 +153,24 @@ void TextStream::WriteBlankLines(int count) {
     Write(lines);
 }
 
-void TextStream::Flush() {
-    std::size_t done = 0;
-    while (done < buffer_.size()) {
+bool TextStream::WriteBytes(std::string_view data, std::size_t& done) {
+    while (done < data.size()) {
         DWORD wrote = 0;
-        DWORD size = static_cast<DWORD>(std::min<std::size_t>(buffer_.size() - done, 1u << 30));
-        if (!WriteFile(handle_, buffer_.data() + done, size, &wrote, nullptr) || wrote == 0) {
-            buffer_.erase(0, done);
-            RaiseLastFileError("TextStream");
+        DWORD size = static_cast<DWORD>(std::min<std::size_t>(data.size() - done, 1u << 30));
+        if (!WriteFile(handle_, data.data() + done, size, &wrote, nullptr) || wrote == 0) {
+            return false;
         }
         done += wrote;
+    }
+    return true;
+}
+
+void TextStream::Flush() {
+    std::size_t done = 0;
+    if (!WriteBytes(buffer_, done)) {
+        const DWORD code = GetLastError();
+        buffer_.erase(0, done);
+        RaiseFileError(code, "TextStream");
     }
     buffer_.clear();
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 enum class IOMode { ForReading = 1, ForWriting = 2, ForAppending = 8 };
 
@@ -36,7 +37,11 @@ public:
 
 private:
     bool Fill();
+    // Reads the rest of a file of known size in one call, appended to the buffer.
+    void ReadRest();
     void Flush();
+    // Writes data from done on; false (the system's error still set) when a write fails.
+    bool WriteBytes(std::string_view data, std::size_t& done);
     void RequireMode(bool reading) const;
 
     HANDLE handle_;

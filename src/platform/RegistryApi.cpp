@@ -34,6 +34,11 @@ LONG RegistryApi::RegEnumValueA(HKEY key, DWORD index, char* name, DWORD* nameLe
     return ::RegEnumValueA(key, index, name, nameLength, nullptr, nullptr, nullptr, nullptr);
 }
 
+LONG RegistryApi::RegEnumValueDataA(HKEY key, DWORD index, char* name, DWORD* nameLength,
+                                    DWORD* type, BYTE* data, DWORD* dataSize) {
+    return ::RegEnumValueA(key, index, name, nameLength, nullptr, type, data, dataSize);
+}
+
 LONG RegistryApi::RegEnumKeyA(HKEY key, DWORD index, char* name, DWORD nameSize) {
     return ::RegEnumKeyA(key, index, name, nameSize);
 }

@@ -20,6 +20,10 @@ public:
     virtual LONG RegDeleteValueA(HKEY key, const char* name) = 0;
     // The value name at index; type and data are not requested. nameLength is in characters.
     virtual LONG RegEnumValueA(HKEY key, DWORD index, char* name, DWORD* nameLength) = 0;
+    // The value name, type and data at index. nameLength is in characters, dataSize in bytes;
+    // 234 (more data) reports the data size needed in dataSize.
+    virtual LONG RegEnumValueDataA(HKEY key, DWORD index, char* name, DWORD* nameLength,
+                                   DWORD* type, BYTE* data, DWORD* dataSize) = 0;
     virtual LONG RegEnumKeyA(HKEY key, DWORD index, char* name, DWORD nameSize) = 0;
     // The length of the key's longest value name, in characters.
     virtual LONG RegQueryInfoKeyA(HKEY key, DWORD* maxValueNameLength) = 0;
@@ -40,6 +44,8 @@ public:
     LONG RegDeleteKeyA(HKEY key, const char* subKey) override;
     LONG RegDeleteValueA(HKEY key, const char* name) override;
     LONG RegEnumValueA(HKEY key, DWORD index, char* name, DWORD* nameLength) override;
+    LONG RegEnumValueDataA(HKEY key, DWORD index, char* name, DWORD* nameLength, DWORD* type,
+                           BYTE* data, DWORD* dataSize) override;
     LONG RegEnumKeyA(HKEY key, DWORD index, char* name, DWORD nameSize) override;
     LONG RegQueryInfoKeyA(HKEY key, DWORD* maxValueNameLength) override;
     DWORD ExpandEnvironmentStringsA(const char* text, char* buffer, DWORD size) override;

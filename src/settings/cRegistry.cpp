@@ -1,5 +1,6 @@
 #include "settings/cRegistry.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -24,6 +25,40 @@ void AppendName(std::vector<std::string>& names, std::int32_t& count, std::strin
     if (names.empty()) names.emplace_back();
     names.push_back(std::move(name));
     ++count;
+}
+
+// Value names have at most 16,383 characters, each at most two bytes in an ANSI code page.
+constexpr DWORD kValueNameBytes = 2 * 16383 + 1;
+constexpr std::size_t kFirstDataSize = 4096;
+
+// Buffers for reading a key's values one after another; the data buffer grows to the largest.
+struct ValueBuffers {
+    std::vector<char> name = std::vector<char>(kValueNameBytes);
+    std::vector<std::uint8_t> data = std::vector<std::uint8_t>(kFirstDataSize);
+};
+
+// Reads the value at index into value, growing the data buffer until the data fits (it can
+// grow between two calls). Answers the status of the last call.
+LONG ReadValueAt(IRegistryApi& api, HKEY key, DWORD index, ValueBuffers& buffers,
+                 RegistryValue& value) {
+    for (;;) {
+        DWORD nameLength = kValueNameBytes;
+        DWORD size = static_cast<DWORD>(buffers.data.size());
+        DWORD type = 0;
+        LONG status = api.RegEnumValueDataA(key, index, buffers.name.data(), &nameLength, &type,
+                                            buffers.data.data(), &size);
+        if (status == ERROR_MORE_DATA && size > buffers.data.size()) {
+            buffers.data.resize(size);
+            continue;
+        }
+        if (status != ERROR_SUCCESS) return status;
+        value.name.assign(buffers.name.data(), std::min(nameLength, kValueNameBytes));
+        const auto first = buffers.data.begin();
+        const std::vector<std::uint8_t> data(first,
+                                             first + std::min<DWORD>(size, buffers.data.size()));
+        value.data = DecodeValueData(static_cast<std::int32_t>(type), data);
+        return status;
+    }
 }
 
 }  // namespace
@@ -154,6 +189,25 @@ Boolean cRegistry::EnumerateValues(std::vector<std::string>& keyNames, std::int3
         AppendName(keyNames, keyCount, buffer);
     }
     return kTrue;
+}
+
+std::vector<RegistryValue> cRegistry::RawValues() {
+    std::vector<RegistryValue> values;
+    RegKey key(api_);
+    if (key.Open(classKey_, sectionKey_, KEY_QUERY_VALUE) != ERROR_SUCCESS) return values;
+    ValueBuffers buffers;
+    for (DWORD index = 0;; ++index) {
+        RegistryValue value;
+        const LONG status = ReadValueAt(api_, key.Get(), index, buffers, value);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status != ERROR_SUCCESS) {
+            Raise(regerr::kEnumerate, "Failed to enumerate registry values Key: '" +
+                                          RootKeyText(classKey_) + "',Section: '" + sectionKey_ +
+                                          "'");
+        }
+        values.push_back(std::move(value));
+    }
+    return values;
 }
 
 Boolean cRegistry::EnumerateSections(std::vector<std::string>& sections,

@@ -14,6 +14,12 @@
 class IRegistryApi;
 struct EncodedValue;
 
+// One value of a key with its data, as RawValue reads it (REG_EXPAND_SZ unexpanded).
+struct RegistryValue {
+    std::string name;
+    Variant data;
+};
+
 namespace hkey {
 inline constexpr std::int32_t kClassesRoot = static_cast<std::int32_t>(0x80000000u);
 inline constexpr std::int32_t kCurrentUser = static_cast<std::int32_t>(0x80000001u);
@@ -49,6 +55,10 @@ public:
     // Names at indices 1..count; index 0 is an unused empty entry, and no names leave the list
     // empty. An unopenable key gives True and no names.
     Boolean EnumerateValues(std::vector<std::string>& keyNames, std::int32_t& keyCount);
+    // Every value of the section key with its data, in the order EnumerateValues lists them,
+    // read in one pass over one open key. An unopenable key has no values; a value that cannot
+    // be read raises the enumeration error rather than cutting the list short.
+    std::vector<RegistryValue> RawValues();
     Boolean EnumerateSections(std::vector<std::string>& sections, std::int32_t& sectionCount);
     // Registers a file type for an executable under HKEY_CLASSES_ROOT and
     // HKEY_LOCAL_MACHINE\SOFTWARE\Classes. A negative icon index writes no DefaultIcon key.

@@ -39,6 +39,12 @@ TEST(CookieLines, FilterKeepsCommentsEmptyLinesAndExactlyTheKeptDomains) {
         {"a comment without a TAB is still a comment", "#HttpOnly_x\n", {}, "#HttpOnly_x\n"},
         {"empty file stays empty", "", {"a"}, ""},
         {"a lone CR line is empty", "\r\n\r\n", {}, "\n\n"},
+        {"only a CR before LF goes", "a\tx\ry\r\r\n", {"a"}, "a\tx\ry\r\n"},
+        {"a CR ending the text without LF stays", "a\t1\r", {"a"}, "a\t1\r\n"},
+        {"a line without a TAB after kept ones still stops",
+         "a\t1\n# c\n\na\t2\nlast",
+         {"a"},
+         std::nullopt},
     };
     for (const FilterCase& c : cases) {
         EXPECT_EQ(FilterCookieText(c.input, c.keep), c.expected) << c.what;
@@ -63,4 +69,23 @@ TEST(CookieLines, DetailsPutEachFieldOnItsOwnLine) {
               ".a.com\r\nTRUE\r\n/\r\nFALSE\r\n1700000000\r\nid\r\nabc");
     EXPECT_EQ(FormatCookieDetails("a\t\tb\t"), "a\r\n\r\nb\r\n");
     EXPECT_EQ(FormatCookieDetails(std::string(40000, 'x')).size(), 32767u);
+}
+
+TEST(CookieLines, TabsAndLineEndsAreFoundAtEveryPositionOfALongLine) {
+    // Bytes 0x89 and 0x8A differ from TAB and LF only in their high bit; each TAB and LF is
+    // tried at every position of the first three eight-byte words after every shift.
+    for (std::size_t shift = 0; shift < 8; ++shift) {
+        const std::string comment = "#" + std::string(shift, '\x8a');
+        for (std::size_t length = 0; length < 24; ++length) {
+            const std::string name(length, '\x89');
+            const std::string kept = name + "\t" + std::string(23 - length, '\x8a');
+            const std::string other = name + "\x89\t" + std::string(length, '\x8a');
+            const std::string text = comment + "\r\n" + kept + "\r\n" + other + "\n";
+            const std::string where = std::to_string(shift) + "/" + std::to_string(length);
+            EXPECT_EQ(CookieName(kept), std::optional<std::string_view>(name)) << where;
+            EXPECT_EQ(FilterCookieText(text, {name}), comment + "\n" + kept + "\n") << where;
+            EXPECT_EQ(FilterCookieText(comment + "\n" + name + "\x8a\n", {name}), std::nullopt)
+                << where;  // a long line without a TAB
+        }
+    }
 }

@@ -109,13 +109,26 @@ TEST_F(CleanCookiesTest, InternetExplorerWithoutACookieFolderTouchesNothing) {
 TEST_F(CleanCookiesTest, AKeepListThatCannotBeReadStopsBeforeAnythingIsDeleted) {
     WriteBytes(cookies / "user@a[1].txt", "a");
     WriteBytes(profile / "cookies.txt", "a.com\t1\n");
-    FailingRegistryApi api;
-    api.failing = RegCall::CreateKey;  // the missing keep-list key cannot be created
-    cRegistry failing(api);
-    for (const char* browser : {"IE", "NS"}) {
-        std::string report;
-        CleanCookies(failing, report, browser, settings);
-        EXPECT_EQ(report, kBlock) << browser;
+    const struct {
+        RegCall failing;
+        bool stored;  // the keep-lists hold an entry
+    } cases[] = {
+        {RegCall::CreateKey, false},  // the missing keep-list key cannot be created
+        {RegCall::EnumValue, true},   // the entries cannot be read
+    };
+    for (const auto& c : cases) {
+        if (c.stored) {
+            KeepListKeys::Store(kIEKeepKey, {"user@b[1].txt"});
+            KeepListKeys::Store(kNSKeepKey, {"b.com"});
+        }
+        FailingRegistryApi api;
+        api.failing = c.failing;
+        cRegistry failing(api);
+        for (const char* browser : {"IE", "NS"}) {
+            std::string report;
+            CleanCookies(failing, report, browser, settings);
+            EXPECT_EQ(report, kBlock) << browser << " " << static_cast<int>(c.failing);
+        }
     }
     EXPECT_TRUE(Exists(cookies / "user@a[1].txt"));
     EXPECT_EQ(ReadBytes(profile / "cookies.txt"), "a.com\t1\n");

@@ -17,7 +17,7 @@ enum class RegCall {
     SetValue,
     DeleteKey,
     DeleteValue,
-    EnumValue,
+    EnumValue,  // both forms: names only, and names with data
     EnumKey,
     QueryInfoKey,
     Expand
@@ -66,6 +66,11 @@ public:
     LONG RegEnumValueA(HKEY key, DWORD index, char* name, DWORD* nameLength) override {
         if (Fails(RegCall::EnumValue)) return status;
         return real_.RegEnumValueA(key, index, name, nameLength);
+    }
+    LONG RegEnumValueDataA(HKEY key, DWORD index, char* name, DWORD* nameLength, DWORD* type,
+                           BYTE* data, DWORD* dataSize) override {
+        if (Fails(RegCall::EnumValue)) return status;
+        return real_.RegEnumValueDataA(key, index, name, nameLength, type, data, dataSize);
     }
     LONG RegEnumKeyA(HKEY key, DWORD index, char* name, DWORD nameSize) override {
         if (Fails(RegCall::EnumKey)) return status;

@@ -220,6 +220,33 @@ TEST_F(FileSystemTest, LongLinesReadAcrossBufferRefills) {
     EXPECT_TRUE(in.AtEndOfStream());
 }
 
+TEST_F(FileSystemTest, ReadAllAndLargeWritesKeepEveryByteInOrder) {
+    std::string big;  // more than one 64 KB buffer, every byte value, CR LF and a lone CR
+    for (int i = 0; i < 200000; ++i) big += static_cast<char>(i * 7 % 256);
+    big += "\r\nend\r";
+    const std::string path = box / "all.txt";
+    {
+        TextStream out = CreateTextFile(path, true);
+        out.Write("head");
+        out.Write(big);  // goes straight to the file, after what was buffered
+        out.Write("tail");
+        out.Close();
+    }
+    const std::string whole = "head" + big + "tail";
+    ASSERT_EQ(ReadBytes(path), whole);
+    const struct {
+        const char* what;
+        std::size_t first;  // bytes read with Read before ReadAll
+    } cases[] = {{"from the start", 0}, {"after a short read", 3}, {"past one buffer", 70000}};
+    for (const auto& c : cases) {
+        TextStream in = OpenTextFile(path, IOMode::ForReading);
+        const std::string first = c.first > 0 ? in.Read(c.first) : "";
+        EXPECT_EQ(first + in.ReadAll(), whole) << c.what;
+        EXPECT_TRUE(in.AtEndOfStream()) << c.what;
+        EXPECT_EQ(in.ReadAll(), "") << c.what;
+    }
+}
+
 TEST_F(FileSystemTest, ReplacingAFileLeavesTheOldOrTheNewVersion) {
     const std::string path = box / "cookies.txt";
     WriteBytes(path, "old");
