@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "BenchSupport.h"
 #include "MinimalDelete.h"
 #include "clean/InternetCleaning.h"
 #include "settings/cRegistry.h"
@@ -20,12 +21,6 @@ constexpr int kSubFolders = 200;
 constexpr int kFilesPerFolder = 100;
 constexpr const char* kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
-void Check(bool ok, const std::string& what) {
-    if (ok) return;
-    std::fprintf(stderr, "failed: %s (%lu)\n", what.c_str(), GetLastError());
-    std::exit(2);
-}
 
 void WriteSmallFile(const std::string& path, const std::string& text) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -80,30 +75,13 @@ void RunCleanTempInternetFiles(const std::string& root) {
     }
 }
 
-double Seconds(const std::function<void()>& action) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    action();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-std::string SandboxFolder() {
-    const char* root = std::getenv("BRISVANE_SANDBOX");
-    Check(root != nullptr && *root != '\0', "BRISVANE_SANDBOX is set");
-    std::string path = std::string("Z:") + root + "/bench-cache";
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
 }  // namespace
 
 // Argument: the number of rounds (default 1). Each method meets a tree built just before it is
 // timed (a tree built earlier is slower to delete once the system has written it out), and each
 // round starts with the other method.
 int main(int argc, char** argv) {
-    const std::string folder = SandboxFolder();
+    const std::string folder = SandboxFolder("bench-cache");
     CreateDirectoryA(folder.c_str(), nullptr);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
     const std::string savedCache = ReadCacheValue();

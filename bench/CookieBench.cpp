@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "clean/CookieCleaning.h"
 #include "cookies/KeepList.h"
 #include "files/FileSystem.h"
@@ -31,29 +32,6 @@ constexpr const char* kIEKey = "Software\\Brisvane\\Settings\\Cookies";
 constexpr const char* kNSKey = "Software\\Brisvane\\Settings\\NSCookies";
 constexpr const char* kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
-void Check(bool ok, const std::string& what) {
-    if (ok) return;
-    std::fprintf(stderr, "failed: %s (%lu)\n", what.c_str(), GetLastError());
-    std::exit(2);
-}
-
-double Seconds(const std::function<void()>& action) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    action();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-std::string SandboxFolder() {
-    const char* root = std::getenv("BRISVANE_SANDBOX");
-    Check(root != nullptr && *root != '\0', "BRISVANE_SANDBOX is set");
-    std::string path = std::string("Z:") + root + "/bench-cookies";
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
 
 void SetString(const char* key, const std::string& name, const std::string& text) {
     HKEY handle = nullptr;
@@ -261,7 +239,7 @@ void BenchNS(const std::string& root, int rounds) {
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
     const std::string only = argc > 2 ? argv[2] : "";
-    const std::string root = SandboxFolder();
+    const std::string root = SandboxFolder("bench-cookies");
     CreateDirectoryA(root.c_str(), nullptr);
     char saved[4096] = {};
     DWORD size = sizeof saved;

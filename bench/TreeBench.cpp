@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "BenchSupport.h"
 #include "MinimalDelete.h"
 #include "clean/GeneralCleaning.h"
 #include "settings/cRegistry.h"
@@ -19,12 +20,6 @@ namespace {
 constexpr int kTopFolders = 20;
 constexpr int kSubFolders = 19;  // 20 + 20 * 19 = 400 folders
 constexpr int kFilesPerFolder = 50;
-
-void Check(bool ok, const std::string& what) {
-    if (ok) return;
-    std::fprintf(stderr, "failed: %s (%lu)\n", what.c_str(), GetLastError());
-    std::exit(2);
-}
 
 void FillFolder(const std::string& folder, int& serial) {
     Check(CreateDirectoryA(folder.c_str(), nullptr) != 0, "create " + folder);
@@ -94,25 +89,6 @@ void RunCleanTempFiles(const std::string& folder) {
     }
 }
 
-double Seconds(const std::function<void()>& action) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    action();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-std::string SandboxTemp() {
-    const char* root = std::getenv("BRISVANE_SANDBOX");
-    Check(root != nullptr && *root != '\0', "BRISVANE_SANDBOX is set");
-    std::string path = std::string("Z:") + root + "/bench-temp";
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return path;
-}
-
 struct Method {
     const char* name;
     std::function<void(const std::string&)> remove;
@@ -150,7 +126,7 @@ void LeaveNativeTree(const std::string& temp, const std::string& name) {
 // Arguments: the number of rounds (default 1) and the name of a tree to leave for a native
 // "rm -rf" (optional).
 int main(int argc, char** argv) {
-    const std::string temp = SandboxTemp();
+    const std::string temp = SandboxFolder("bench-temp");
     CreateDirectoryA(temp.c_str(), nullptr);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
     Method methods[] = {{"CleanTempFiles", RunCleanTempFiles},
