@@ -1,5 +1,5 @@
-// Gives one registry value a text for the life of an object and restores what was there
-// afterwards (the old data, or no value). A key named as owned that did not exist before is
+// Gives one registry value a text (or, with `remove`, takes it away) for the life of an object
+// and restores what was there afterwards (the old data and type, or no value). A key named as owned that did not exist before is
 // removed afterwards with everything below it. Also the browser registrations of the tests.
 #pragma once
 
@@ -11,7 +11,7 @@
 class RegistryOverride {
   public:
     RegistryOverride(HKEY root, std::string path, std::string name, const std::string& text,
-                     std::string ownedKey = "")
+                     std::string ownedKey = "", DWORD type = REG_SZ, bool remove = false)
         : root_(root), path_(std::move(path)), name_(std::move(name)), owned_(std::move(ownedKey)) {
         HKEY key = nullptr;
         if (!owned_.empty() && RegOpenKeyExA(root_, owned_.c_str(), 0, KEY_READ, &key) == 0) {
@@ -25,8 +25,12 @@ class RegistryOverride {
             if (had_) RegQueryValueExA(key, name_.c_str(), nullptr, &type_, data_.data(), &size);
             RegCloseKey(key);
         }
-        Write(REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-              static_cast<DWORD>(text.size() + 1));
+        if (remove) {
+            Delete();
+        } else {
+            Write(type, reinterpret_cast<const BYTE*>(text.c_str()),
+                  static_cast<DWORD>(text.size() + 1));
+        }
     }
     ~RegistryOverride() {
         if (!owned_.empty()) {
@@ -34,17 +38,20 @@ class RegistryOverride {
         } else if (had_) {
             Write(type_, data_.data(), static_cast<DWORD>(data_.size()));
         } else {
-            HKEY key = nullptr;
-            if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_SET_VALUE, &key) == 0) {
-                RegDeleteValueA(key, name_.c_str());
-                RegCloseKey(key);
-            }
+            Delete();
         }
     }
     RegistryOverride(const RegistryOverride&) = delete;
     RegistryOverride& operator=(const RegistryOverride&) = delete;
 
   private:
+    void Delete() const {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_SET_VALUE, &key) == 0) {
+            RegDeleteValueA(key, name_.c_str());
+            RegCloseKey(key);
+        }
+    }
     void Write(DWORD type, const BYTE* data, DWORD size) const {
         HKEY key = nullptr;
         RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
