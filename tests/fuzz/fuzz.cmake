@@ -7,6 +7,7 @@ set(fuzz_targets
     FlagTextFuzz       # stored flag texts
     ReportNameFuzz     # file names in the Reports folder
     CommandLineFuzz    # the program's command line
+    ProfileScanFuzz    # the browser's profile registry file
 )
 
 set(fuzz_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
