@@ -13,7 +13,9 @@ std::vector<std::string_view> SplitCookieLines(std::string_view text) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(start, end - start);
-        if (end < text.size() && line.ends_with('\r')) line.remove_suffix(1);
+        // The CRs before the LF, or ending the text, are the line's end: a kept line is written
+        // back with an LF and must read back the same.
+        while (line.ends_with('\r')) line.remove_suffix(1);
         lines.push_back(line);
         start = end + 1;
     }

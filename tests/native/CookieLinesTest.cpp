@@ -39,6 +39,12 @@ TEST(CookieLines, FilterKeepsCommentsEmptyLinesAndExactlyTheKeptDomains) {
         {"a comment without a TAB is still a comment", "#HttpOnly_x\n", {}, "#HttpOnly_x\n"},
         {"empty file stays empty", "", {"a"}, ""},
         {"a lone CR line is empty", "\r\n\r\n", {}, "\n\n"},
+        // Found by fuzzing: the CR stayed and the LF added after it made a different line.
+        {"a CR ending the file ends the last line", "a\tv\r", {"a"}, "a\tv\n"},
+        {"every CR before the LF is the line's end",
+         "a\tv\r\r\nb\tw\r\r",
+         {"a", "b"},
+         "a\tv\nb\tw\n"},
     };
     for (const FilterCase& c : cases) {
         EXPECT_EQ(FilterCookieText(c.input, c.keep), c.expected) << c.what;
