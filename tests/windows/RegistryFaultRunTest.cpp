@@ -1,6 +1,7 @@
-// Whole clean runs of every item, for each browser family, in which the registry call numbered
-// n fails (n = 1, 2, ... until a run makes fewer calls): the run never throws, deletes nothing
-// beside its sandbox targets, and no block that says only "Completed" left its target as it was.
+// Whole clean runs of every item, and whole starts and closes of the main window, for each browser
+// family, in which the registry call numbered n fails (n = 1, 2, ... until a run makes fewer
+// calls): the run never throws, deletes nothing beside its sandbox targets, and no block that says
+// only "Completed" left its target as it was.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +13,9 @@
 #include "CookieSandbox.h"
 #include "FailingRegistryApi.h"
 #include "FakeUi.h"
+#include "MainWindowTesting.h"
 #include "RegistryValueOverride.h"
+#include "app/frmMain.h"
 #include "app/frmProgress.h"
 #include "clean/RunClean.h"
 #include "files/FileSystem.h"
@@ -205,4 +208,42 @@ TEST_F(RegistryFaultRunTest, EveryRegistryCallFailingInTurnNeverThrowsNorFalsely
                         raise ? "raised" : "status", n - 1);
         }
     }
+}
+
+using RegistryFaultStartTest = MainWindowTest;
+
+// A whole start and close of the main window, interactive and automatic, with each registry
+// call failing in turn: the program goes on (a failure is told or skipped, never thrown out).
+TEST_F(RegistryFaultStartTest, EveryRegistryCallFailingInTurnNeverEndsTheProgram) {
+    SandboxFolder box("fault-start");
+    MakeFolder(box / "temp");
+    MakeFolder(box / "recent");
+    TempRedirect temp(box / "temp");
+    RecentRedirect recent(box / "recent");
+    WriteBytes(box / "sentinel.txt", "s");
+    for (bool automatic : {false, true}) {
+        int n = 1;
+        for (; n <= kMostCalls; ++n) {
+            ClearStoredSettings();
+            StoreAllFlags("False");
+            Program().automaticMode = automatic;
+            FailingRegistryApi api;
+            api.failAt = n;
+            try {
+                frmMain started;
+                started.UseRegistryApi(api);
+                started.Start();
+                if (started.IsLoaded()) started.RequestClose();
+            } catch (...) {
+                ADD_FAILURE() << (automatic ? "automatic" : "interactive") << " start, call " << n
+                              << ": the program would have ended";
+            }
+            if (!api.met) break;
+        }
+        EXPECT_GT(n, 1);
+        EXPECT_LE(n, kMostCalls);
+        std::printf("%s start and close: %d registry calls failed in turn\n",
+                    automatic ? "automatic" : "interactive", n - 1);
+    }
+    EXPECT_EQ(ReadBytes(box / "sentinel.txt"), "s");
 }
