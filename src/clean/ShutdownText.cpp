@@ -19,6 +19,22 @@ std::size_t RootLength(const std::string& path) {
     return end + 1;
 }
 
+// True when every name between the backslashes after `from` is a plain one: not empty (the
+// system would skip it) and not only dots ("." and ".." name the folder itself and the one
+// above it, so "rd" would remove more than the folder meant; trailing dots are dropped by the
+// system, so longer runs of dots are refused too).
+bool HasOnlyPlainNames(const std::string& path, std::size_t from) {
+    std::size_t start = from;
+    while (start < path.size()) {
+        std::size_t end = path.find('\\', start);
+        if (end == std::string::npos) end = path.size();
+        const std::string name = path.substr(start, end - start);
+        if (name.find_first_not_of('.') == std::string::npos) return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string RunValueText(const std::string& programFolder) {
@@ -39,7 +55,7 @@ std::string UninstallLogAddition(const std::string& logText) {
 bool IsScriptableFolder(const std::string& shortFolder) {
     const std::size_t root = RootLength(shortFolder);
     if (root == 0 || shortFolder.size() <= root || shortFolder.back() != '\\') return false;
-    if (shortFolder.find("\\\\", root) != std::string::npos) return false;  // an empty name
+    if (!HasOnlyPlainNames(shortFolder, root)) return false;
     return shortFolder.find_first_of(" \t\"&|<>^%()!,;=\r\n") == std::string::npos;
 }
 

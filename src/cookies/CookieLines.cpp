@@ -29,7 +29,9 @@ std::size_t FindByte(std::string_view text, char c, std::size_t from) {
 std::string_view NextLine(std::string_view text, std::size_t& start) {
     const std::size_t end = FindByte(text, '\n', start);
     std::string_view line = text.substr(start, end - start);
-    if (end < text.size() && line.ends_with('\r')) line.remove_suffix(1);
+    // The CRs before the LF, or ending the text, are the line's end: a kept line is written
+    // back with an LF and must read back the same.
+    while (line.ends_with('\r')) line.remove_suffix(1);
     start = end + 1;
     return line;
 }

@@ -23,8 +23,9 @@ struct TextHash {
 // included).
 using KeepSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
 
-// Splits text into its lines: each ends at LF, and a CR just before the LF is dropped. Text
-// after the last LF is one more line; text ending in LF has no empty line after it.
+// Splits text into its lines: each ends at LF, and the CRs just before the LF are dropped.
+// Text after the last LF is one more line, less the CRs that end the text; text ending in LF
+// has no empty line after it.
 std::vector<std::string_view> SplitCookieLines(std::string_view text);
 
 // True for a line that names no cookie: empty, or starting with "#".

@@ -8,6 +8,9 @@ set(fuzz_targets
     ReportNameFuzz     # file names in the Reports folder
     CommandLineFuzz    # the program's command line
     ProfileScanFuzz    # the browser's profile registry file
+    CookieLinesFuzz    # cookies.txt: classification, listing and rewrite
+    LocalStoreFuzz     # localstore.rdf: the typed-address filter
+    ShutdownTextFuzz   # the uninstall log and the folders the shut-down scripts name
 )
 
 set(fuzz_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

@@ -39,12 +39,17 @@ TEST(CookieLines, FilterKeepsCommentsEmptyLinesAndExactlyTheKeptDomains) {
         {"a comment without a TAB is still a comment", "#HttpOnly_x\n", {}, "#HttpOnly_x\n"},
         {"empty file stays empty", "", {"a"}, ""},
         {"a lone CR line is empty", "\r\n\r\n", {}, "\n\n"},
-        {"only a CR before LF goes", "a\tx\ry\r\r\n", {"a"}, "a\tx\ry\r\n"},
-        {"a CR ending the text without LF stays", "a\t1\r", {"a"}, "a\t1\r\n"},
+        {"a CR inside a line stays", "a\tx\ry\r\r\n", {"a"}, "a\tx\ry\n"},
         {"a line without a TAB after kept ones still stops",
          "a\t1\n# c\n\na\t2\nlast",
          {"a"},
          std::nullopt},
+        // Found by fuzzing: the CR stayed and the LF added after it made a different line.
+        {"a CR ending the file ends the last line", "a\tv\r", {"a"}, "a\tv\n"},
+        {"every CR before the LF is the line's end",
+         "a\tv\r\r\nb\tw\r\r",
+         {"a", "b"},
+         "a\tv\nb\tw\n"},
     };
     for (const FilterCase& c : cases) {
         EXPECT_EQ(FilterCookieText(c.input, c.keep), c.expected) << c.what;

@@ -53,6 +53,12 @@ TEST(ShutdownText, ScriptsNameOnlyAbsoluteFoldersBelowARoot) {
         {"C:\\a&b\\", false},
         {"C:\\a\\\\b\\", false},
         {"C:\\50%\\", false},
+        {"C:\\Users\\..\\", false},  // found by fuzzing: "rd" would remove all of C:
+        {"C:\\a\\.\\", false},
+        {"C:\\\\a\\", false},  // an empty first name, found by fuzzing
+        {"\\\\server\\share\\\\a\\", false},
+        {"\\\\server\\share\\...\\", false},
+        {"C:\\a.b\\..c\\", true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsScriptableFolder(c.folder), c.scriptable) << c.folder;

@@ -31,6 +31,9 @@ public:
     AppError raised{7, "", "Out of memory"};
     int opened = 0;  // keys opened or created successfully
     int closed = 0;
+    int failAt = 0;      // when not 0: the call with this number fails, whatever its kind
+    int calls = 0;       // calls made so far, every kind counted
+    bool met = false;    // the call numbered `failAt` was made
 
     LONG RegOpenKeyExA(HKEY key, const char* subKey, REGSAM access, HKEY* result) override {
         if (Fails(RegCall::OpenKey)) return status;
@@ -87,7 +90,8 @@ public:
 
 private:
     bool Fails(RegCall call) {
-        if (call != failing) return false;
+        if (failAt != 0 && ++calls == failAt) met = true;
+        if (call != failing && !(met && calls == failAt)) return false;
         if (raise) throw raised;
         return true;
     }

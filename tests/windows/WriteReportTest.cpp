@@ -64,3 +64,29 @@ TEST_F(WriteReportTest, UnwritableFolderOrFileIsToldAndTheRunGoesOn) {
     }
     EXPECT_TRUE(FileExists(folder));
 }
+
+TEST_F(WriteReportTest, AReportHeldOpenByAnotherProgramIsToldAndKeptByteForByte) {
+    struct Case {
+        const char* held;  // the report held open without sharing
+        bool told;         // the run's own report could not be written
+    } cases[] = {
+        {"CleanReport07122026_214552.txt", true},   // the name this run's report takes
+        {"CleanReport06122026_101010.txt", false},  // an earlier report open in a viewer
+    };
+    for (const Case& c : cases) {
+        SandboxFolder reports("held-reports");
+        WriteBytes(reports / c.held, "earlier report");
+        ui.messages.clear();
+        {
+            HeldOpen held(reports / c.held);
+            EXPECT_NO_THROW(WriteReport(kReport, progress, reports.Path()));
+        }
+        EXPECT_EQ(ReadBytes(reports / c.held), "earlier report") << c.held;
+        ASSERT_EQ(ui.messages.size(), c.told ? 1u : 0u) << c.held;
+        if (c.told) {
+            EXPECT_NE(ui.messages[0].text.find("could not be saved"), std::string::npos);
+        } else {
+            EXPECT_EQ(ReadBytes(reports / "CleanReport07122026_214552.txt"), kReport);
+        }
+    }
+}
