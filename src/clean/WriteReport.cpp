@@ -16,11 +16,11 @@ std::string ReportPath(const std::string& folder) {
     return folder + "\\" + ReportFileName(date, time);
 }
 
+// Written beside and moved over in one step: a report that cannot be written in full (a full
+// disk) leaves an earlier report of the same name as it was, and no part of itself.
 void SaveReport(const std::string& report, const std::string& folder) {
     if (!FolderExists(folder)) CreateFolder(folder);
-    TextStream file = CreateTextFile(ReportPath(folder), true);
-    file.Write(report);
-    file.Close();
+    ReplaceFileText(ReportPath(folder), report);
 }
 
 }  // namespace
