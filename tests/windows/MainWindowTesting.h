@@ -8,11 +8,14 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
+#include "FailingRegistryApi.h"
 #include "FakeUi.h"
 #include "RegistryTestKey.h"
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
+#include "app/frmProgressIds.h"
 #include "settings/ProgramState.h"
 
 inline const char* kSettingsPath = "Software\\Brisvane\\Settings";
@@ -41,6 +44,28 @@ inline void StoreAllFlags(const std::string& text) {
         Store(name, text);
     }
 }
+
+// The progress window of this process, visible or not.
+inline HWND FindProgressWindow() {
+    HWND w = nullptr;
+    while ((w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == GetCurrentProcessId() && GetDlgItem(w, IDC_PBRCLEAN) != nullptr) return w;
+    }
+    return nullptr;
+}
+
+// Records the names of the values written, to see what loading stores.
+class RecordingRegistryApi : public FailingRegistryApi {
+  public:
+    std::vector<std::string> written;
+    LONG RegSetValueExA(HKEY key, const char* name, DWORD type, const BYTE* data,
+                        DWORD size) override {
+        written.push_back(name);
+        return FailingRegistryApi::RegSetValueExA(key, name, type, data, size);
+    }
+};
 
 class MainWindowTest : public ::testing::Test {
   protected:

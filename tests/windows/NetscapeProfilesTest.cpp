@@ -31,28 +31,6 @@ std::vector<std::string> ListEntries(HWND list) {
     return entries;
 }
 
-// The progress window of this process, visible or not.
-HWND FindProgressWindow() {
-    HWND w = nullptr;
-    while ((w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == GetCurrentProcessId() && GetDlgItem(w, IDC_PBRCLEAN) != nullptr) return w;
-    }
-    return nullptr;
-}
-
-// Records the names of the values written.
-class RecordingRegistryApi : public FailingRegistryApi {
-  public:
-    std::vector<std::string> written;
-    LONG RegSetValueExA(HKEY key, const char* name, DWORD type, const BYTE* data,
-                        DWORD size) override {
-        written.push_back(name);
-        return FailingRegistryApi::RegSetValueExA(key, name, type, data, size);
-    }
-};
-
 struct BarReading {
     bool visible;
     std::string caption;

@@ -32,17 +32,6 @@ const BoxCase kBoxes[] = {
     {IDC_CHKPASSWORD, "PasswordProtected", &cSettings::PasswordProtected},
 };
 
-// Records the names of the values written, to see what loading stores.
-class RecordingRegistryApi : public FailingRegistryApi {
-  public:
-    std::vector<std::string> written;
-    LONG RegSetValueExA(HKEY key, const char* name, DWORD type, const BYTE* data,
-                        DWORD size) override {
-        written.push_back(name);
-        return FailingRegistryApi::RegSetValueExA(key, name, type, data, size);
-    }
-};
-
 }  // namespace
 
 using frmMainOptions = MainWindowTest;

@@ -4,23 +4,13 @@
 #include <commctrl.h>
 
 #include "FakeUi.h"
+#include "MainWindowTesting.h"
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
 #include "settings/ProgramState.h"
 
 namespace {
-
-// The visible progress window of this process, if any.
-HWND FindProgressWindow() {
-    HWND w = nullptr;
-    while ((w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == GetCurrentProcessId() && GetDlgItem(w, IDC_PBRCLEAN) != nullptr) return w;
-    }
-    return nullptr;
-}
 
 struct BarReading {
     bool visible;
