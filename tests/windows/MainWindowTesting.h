@@ -56,6 +56,23 @@ inline HWND FindProgressWindow() {
     return nullptr;
 }
 
+// What the progress window shows at one moment.
+struct BarReading {
+    bool visible;
+    std::string caption;
+    int position;
+    int max;
+};
+
+inline BarReading ReadProgressWindow(HWND progress) {
+    char text[128] = {};
+    GetDlgItemTextA(progress, IDC_LBLPROGRESS, text, sizeof text);
+    HWND bar = GetDlgItem(progress, IDC_PBRCLEAN);
+    return {IsWindowVisible(progress) != FALSE, text,
+            static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)),
+            static_cast<int>(SendMessageA(bar, PBM_GETRANGE, FALSE, 0))};
+}
+
 // Records the names of the values written, to see what loading stores.
 class RecordingRegistryApi : public FailingRegistryApi {
   public:

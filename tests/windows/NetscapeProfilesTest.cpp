@@ -31,13 +31,6 @@ std::vector<std::string> ListEntries(HWND list) {
     return entries;
 }
 
-struct BarReading {
-    bool visible;
-    std::string caption;
-    int position;
-    int max;
-};
-
 class NetscapeStartUp : public MainWindowTest {
   protected:
     void SetUp() override {
@@ -122,12 +115,7 @@ TEST_F(NetscapeStartUp, ProgressWindowShowsTheReadingInChunksOfAHundred) {
     ui.onEvent = [&](const char* kind) {
         HWND progress = FindProgressWindow();
         if (std::string(kind) != "events" || progress == nullptr) return;
-        char text[128] = {};
-        GetDlgItemTextA(progress, IDC_LBLPROGRESS, text, sizeof text);
-        HWND bar = GetDlgItem(progress, IDC_PBRCLEAN);
-        readings.push_back({IsWindowVisible(progress) != FALSE, text,
-                            static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)),
-                            static_cast<int>(SendMessageA(bar, PBM_GETRANGE, FALSE, 0))});
+        readings.push_back(ReadProgressWindow(progress));
     };
     window.Start();
     const int size = static_cast<int>(registryDat.size());

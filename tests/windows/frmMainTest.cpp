@@ -12,13 +12,6 @@
 
 namespace {
 
-struct BarReading {
-    bool visible;
-    std::string caption;
-    int position;
-    int max;
-};
-
 }  // namespace
 
 TEST(frmMain, TitleCarriesMajorAndMinorVersion) {
@@ -48,12 +41,7 @@ TEST(frmMain, CleanNowOnTheRealWindowShowsProgressAndEndsNormally) {
         if (std::string(kind) != "events") return;
         HWND progress = FindProgressWindow();
         if (progress == nullptr) return;
-        char text[128] = {};
-        GetDlgItemTextA(progress, IDC_LBLPROGRESS, text, sizeof text);
-        HWND bar = GetDlgItem(progress, IDC_PBRCLEAN);
-        readings.push_back({IsWindowVisible(progress) != FALSE, text,
-                            static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)),
-                            static_cast<int>(SendMessageA(bar, PBM_GETRANGE, FALSE, 0))});
+        readings.push_back(ReadProgressWindow(progress));
     };
     SendMessageA(GetDlgItem(window.Handle(), IDC_CMDCLEAN), BM_CLICK, 0, 0);
 
