@@ -113,17 +113,28 @@ std::string ShortPathName(const std::string& path) {
     return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
 }
 
+namespace {
+
+// The named procedure of a loaded library. When the library has none it is freed and the
+// system's error raised under `context`.
+void* ProcedureOrRaise(HMODULE library, const char* name, const char* context) {
+    void* procedure = reinterpret_cast<void*>(GetProcAddress(library, name));
+    if (procedure == nullptr) {
+        DWORD code = GetLastError();
+        FreeLibrary(library);
+        RaiseSystemError(code, context);
+    }
+    return procedure;
+}
+
+}  // namespace
+
 long EmptyRecycleBinAllDrives() {
     using EmptyBin = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
     HMODULE shell = LoadLibraryA("shell32.dll");
     if (shell == nullptr) RaiseSystemError(GetLastError(), "SHEmptyRecycleBinA");
     auto empty = reinterpret_cast<EmptyBin>(
-        reinterpret_cast<void*>(GetProcAddress(shell, "SHEmptyRecycleBinA")));
-    if (empty == nullptr) {
-        DWORD code = GetLastError();
-        FreeLibrary(shell);
-        RaiseSystemError(code, "SHEmptyRecycleBinA");
-    }
+        ProcedureOrRaise(shell, "SHEmptyRecycleBinA", "SHEmptyRecycleBinA"));
     HRESULT result = empty(nullptr, "", SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
     FreeLibrary(shell);
     return result;
@@ -205,12 +216,7 @@ void CallClearHistory(const std::string& folder) {
     HMODULE library = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (library == nullptr) RaiseSystemError(GetLastError(), "Brisvane.dll");
     auto clear = reinterpret_cast<ClearHistoryFunction>(
-        reinterpret_cast<void*>(GetProcAddress(library, "ClearHistory")));
-    if (clear == nullptr) {
-        DWORD code = GetLastError();
-        FreeLibrary(library);
-        RaiseSystemError(code, "ClearHistory");
-    }
+        ProcedureOrRaise(library, "ClearHistory", "ClearHistory"));
     clear();
 }
 
