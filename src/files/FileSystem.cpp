@@ -88,7 +88,7 @@ Folder GetFolder(const std::string& path) {
 
 File GetFile(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+    if (!PathAttributeData(path, data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         RaiseFileError(ERROR_FILE_NOT_FOUND, "GetFile");
     }
@@ -104,12 +104,12 @@ void RemoveFile(const std::string& path, bool force) {
 void RemoveFolder(const std::string& path, bool force) { DeleteFolderTree(path, force); }
 
 void RenameFile(const std::string& from, const std::string& to) {
-    if (!MoveFileA(from.c_str(), to.c_str())) RaiseLastFileError("RenameFile");
+    // As MoveFileA: a move to another drive copies and deletes.
+    if (!PathMove(from, to, MOVEFILE_COPY_ALLOWED)) RaiseLastFileError("RenameFile");
 }
 
 void MoveFileReplacing(const std::string& from, const std::string& to) {
-    if (!MoveFileExA(from.c_str(), to.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!PathMove(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         RaiseLastFileError("MoveFileReplacing");
     }
 }
@@ -122,7 +122,7 @@ void ReplaceFileText(const std::string& path, const std::string& text) {
         stream.Close();
         MoveFileReplacing(fresh, path);
     } catch (...) {
-        DeleteFileA(fresh.c_str());
+        PathDeleteFile(fresh);
         throw;
     }
 }

@@ -78,6 +78,21 @@ HANDLE PathCreateFile(const std::string& path, DWORD access, DWORD share, DWORD 
                        nullptr);
 }
 
+// Both paths take the long form when either is too long for the A call.
+bool PathMove(const std::string& from, const std::string& to, DWORD flags) {
+    if (IsLong(from) || IsLong(to)) {
+        return MoveFileExW(LongForm(from).c_str(), LongForm(to).c_str(), flags) != 0;
+    }
+    return MoveFileExA(from.c_str(), to.c_str(), flags) != 0;
+}
+
+bool PathAttributeData(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
+    if (IsLong(path)) {
+        return GetFileAttributesExW(LongForm(path).c_str(), GetFileExInfoStandard, &data) != 0;
+    }
+    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) != 0;
+}
+
 FolderScan::FolderScan(const std::string& folder) {
     const std::string pattern = JoinPath(folder, "*");
     wide_ = IsLong(pattern);

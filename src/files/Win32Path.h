@@ -18,6 +18,8 @@ bool PathDeleteFile(const std::string& path);
 bool PathRemoveFolder(const std::string& path);
 bool PathCreateFolder(const std::string& path);
 HANDLE PathCreateFile(const std::string& path, DWORD access, DWORD share, DWORD disposition);
+bool PathMove(const std::string& from, const std::string& to, DWORD flags);
+bool PathAttributeData(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data);
 
 struct FolderEntry {
     std::string name;

@@ -258,3 +258,28 @@ TEST_F(FileSystemTest, ReplacingAFileLeavesTheOldOrTheNewVersion) {
     EXPECT_EQ(Failure([&] { ReplaceFileText(path, "newer"); }).first, 70);
     EXPECT_EQ(Names(GetFolder(box.Path()).Files()), (std::vector<std::string>{"cookies.txt"}));
 }
+
+// Reports, cookies.txt and localstore.rdf may lie in folders deeper than MAX_PATH (a long user
+// or program folder): each file call reaches them, and a failed replace leaves nothing beside.
+TEST_F(FileSystemTest, FilesBeyondMaxPathAreReplacedRenamedAndSized) {
+    std::string deep = box / "deep";
+    MakeFolder(deep);
+    while (deep.size() <= MAX_PATH) {
+        deep += "\\" + std::string(40, 'd');
+        MakeFolder(deep);
+    }
+    const std::string path = deep + "\\CleanReport.txt";
+    ReplaceFileText(path, "first");
+    ReplaceFileText(path, "second\r\n");
+    EXPECT_EQ(ReadBytes(path), "second\r\n");
+    EXPECT_EQ(GetFile(path).Size(), 8u);
+
+    const std::string renamed = deep + "\\cookies.txt";
+    RenameFile(path, renamed);
+    EXPECT_FALSE(Exists(path));
+    EXPECT_EQ(ReadBytes(renamed), "second\r\n");
+
+    HeldOpen held(renamed);
+    EXPECT_EQ(Failure([&] { ReplaceFileText(renamed, "third"); }).first, 70);
+    EXPECT_EQ(Names(GetFolder(deep).Files()), (std::vector<std::string>{"cookies.txt"}));
+}
