@@ -10,6 +10,7 @@
 #include "Driver.h"
 #include "RegistryOverride.h"
 #include "app/frmMainIds.h"
+#include "files/Win32Path.h"
 #include "version.h"
 
 namespace {
@@ -22,7 +23,7 @@ const int kInternetItems[] = {IDC_CHKINTERNETHISTORY, IDC_CHKTEMPINTERNET, IDC_C
                               IDC_CHKURLHISTORY};
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = PathCreateFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
     DWORD wrote = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
     CloseHandle(file);
@@ -30,8 +31,8 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 
 void MakeFolders(const std::string& path) {
     for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
-        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
-    CreateDirectoryA(path.c_str(), nullptr);
+        PathCreateFolder(path.substr(0, at));
+    PathCreateFolder(path);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -8,6 +8,7 @@
 #include "UrlCacheTesting.h"
 #include "clean/InternetCleaning.h"
 #include "files/FileSystem.h"
+#include "files/Win32Path.h"
 #include "platform/System.h"
 #include "settings/ProgramState.h"
 #include "settings/cRegistry.h"
@@ -35,8 +36,7 @@ std::string UrlHistory(const std::string& browser, const std::string& folder = "
 // The file's last-write time; with `old` first dated back to 2001, so that a rewrite shows.
 ULONGLONG WriteTime(const std::string& path, bool old = false) {
     FILETIME time{0xC89DC000u, 0x01C07385u};  // 1 January 2001
-    HANDLE h = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
+    HANDLE h = PathCreateFile(path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, 0, OPEN_EXISTING);
     if (old) SetFileTime(h, nullptr, nullptr, &time);
     GetFileTime(h, nullptr, nullptr, &time);
     CloseHandle(h);

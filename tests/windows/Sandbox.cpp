@@ -38,8 +38,24 @@ std::string WindowsPath(const std::string& unixPath) {
     return path;
 }
 
+namespace {
+
+// The drive letter the test wrapper maps to the sandbox ("S:"), or "" when there is none.
+std::string SandboxDrive() {
+    const char* drive = std::getenv("BRISVANE_SANDBOX_DRIVE");
+    return drive != nullptr ? drive : "";
+}
+
+}  // namespace
+
 std::string UnixPath(const std::string& windowsPath) {
+    const std::string drive = SandboxDrive();
     std::string path = windowsPath.substr(2);
+    const char* root = std::getenv("BRISVANE_SANDBOX");
+    if (!drive.empty() && root != nullptr &&
+        lstrcmpiA(windowsPath.substr(0, 2).c_str(), drive.c_str()) == 0) {
+        path = root + path;
+    }
     for (char& c : path) {
         if (c == '\\') c = '/';
     }
@@ -52,6 +68,8 @@ std::string SandboxRoot() {
         ADD_FAILURE() << "BRISVANE_SANDBOX is not set";
         std::abort();  // never fall back to a folder outside the sandbox
     }
+    const std::string drive = SandboxDrive();
+    if (!drive.empty()) return drive;
     std::string path = WindowsPath(root);
     PathCreateFolder(path);
     return path;

@@ -7,9 +7,11 @@
 
 #include <string>
 
-// The sandbox root as a Windows path on Wine's Z: drive.
+// The sandbox root as a Windows path: the drive the test wrapper maps to it (short wherever the
+// checkout lives), else its path on Wine's Z: drive.
 std::string SandboxRoot();
-// A Windows path on the Z: drive as a Unix path, and back.
+// A Windows path on the Z: drive or the sandbox drive as a Unix path; a Unix path as a Windows
+// path on the Z: drive.
 std::string UnixPath(const std::string& windowsPath);
 std::string WindowsPath(const std::string& unixPath);
 
