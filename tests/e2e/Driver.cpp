@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -243,7 +244,17 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 std::string WindowsPath(const std::string& unixPath) {
+    // Inside the build folder, through the drive the test wrapper maps to it: the scenarios'
+    // paths then stay short wherever the checkout lives.
+    const char* drive = std::getenv("BRISVANE_BUILD_DRIVE");
+    const char* build = std::getenv("BRISVANE_BUILD_FOLDER");
+    const std::string folder = build != nullptr ? build : "";
     std::string path = "Z:" + unixPath;
+    if (drive != nullptr && !folder.empty() && unixPath.rfind(folder, 0) == 0 &&
+        (unixPath.size() == folder.size() || unixPath[folder.size()] == '/')) {
+        const std::string rest = unixPath.substr(folder.size());
+        path = drive + (rest.empty() ? "/" : rest);
+    }
     for (char& c : path) {
         if (c == '/') c = '\\';
     }

@@ -68,5 +68,6 @@ std::string StoredSetting(const std::string& name);  // "<missing>" when absent
 void DeleteBrisvaneKey();
 std::vector<std::string> FilesIn(const std::string& folder);  // names only
 std::string ReadWholeFile(const std::string& path);
-// Windows path of a Unix path (through Wine's Z: drive).
+// Windows path of a Unix path: through the drive mapped to the build folder when inside it,
+// else through Wine's Z: drive.
 std::string WindowsPath(const std::string& unixPath);
