@@ -33,9 +33,6 @@ as_typed() {  # <command line>
     return $status
 }
 
-# Windows path of a Unix file, through the Z: drive of every Wine prefix.
-z_path() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
-
 # A registry key or value as user.reg / system.reg write it: key names with "\\", sections
 # headed "[key] time", values "name"=data. Key names compare ignoring case, as Windows does.
 reg_section() {  # <user|system> <key>: the section's lines, status 1 when the key is missing
