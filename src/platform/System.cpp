@@ -116,13 +116,13 @@ std::string ShortPathName(const std::string& path) {
 namespace {
 
 // The named procedure of a loaded library. When the library has none it is freed and the
-// system's error raised under `context`.
-void* ProcedureOrRaise(HMODULE library, const char* name, const char* context) {
+// system's error raised under the procedure's name.
+void* ProcedureOrRaise(HMODULE library, const char* name) {
     void* procedure = reinterpret_cast<void*>(GetProcAddress(library, name));
     if (procedure == nullptr) {
         DWORD code = GetLastError();
         FreeLibrary(library);
-        RaiseSystemError(code, context);
+        RaiseSystemError(code, name);
     }
     return procedure;
 }
@@ -134,7 +134,7 @@ long EmptyRecycleBinAllDrives() {
     HMODULE shell = LoadLibraryA("shell32.dll");
     if (shell == nullptr) RaiseSystemError(GetLastError(), "SHEmptyRecycleBinA");
     auto empty = reinterpret_cast<EmptyBin>(
-        ProcedureOrRaise(shell, "SHEmptyRecycleBinA", "SHEmptyRecycleBinA"));
+        ProcedureOrRaise(shell, "SHEmptyRecycleBinA"));
     HRESULT result = empty(nullptr, "", SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
     FreeLibrary(shell);
     return result;
@@ -216,7 +216,7 @@ void CallClearHistory(const std::string& folder) {
     HMODULE library = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (library == nullptr) RaiseSystemError(GetLastError(), "Brisvane.dll");
     auto clear = reinterpret_cast<ClearHistoryFunction>(
-        ProcedureOrRaise(library, "ClearHistory", "ClearHistory"));
+        ProcedureOrRaise(library, "ClearHistory"));
     clear();
 }
 
