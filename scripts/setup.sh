@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev googletest g++-mingw-w64-x86-64 wine wine64 xvfb xdotool
-          imagemagick x11-utils nsis clang)
+          imagemagick x11-utils nsis clang clang-format)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -16,6 +16,8 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 
 status=0
+echo "== Formatting (.clang-format)"
+bash scripts/check-format.sh || status=1
 echo "== Fuzzing (20 s per target)"
 bash tests/fuzz/run.sh 20 || status=1
 

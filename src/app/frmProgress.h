@@ -8,7 +8,7 @@
 #include "platform/Dialog.h"
 
 class frmProgress : public Dialog {
-public:
+  public:
     frmProgress();
     ~frmProgress() override;
 
@@ -22,13 +22,13 @@ public:
     std::string Caption();
     void SetCaption(const std::string& caption);
 
-protected:
+  protected:
     void OnInit() override;
     void OnClose() override {}  // the window has no close box; Alt+F4 does nothing
     void OnDestroy() override;
     bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
 
-private:
+  private:
     void Ensure();
     void ApplyBar();
 

@@ -88,8 +88,7 @@ Folder GetFolder(const std::string& path) {
 
 File GetFile(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!PathAttributeData(path, data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    if (!PathAttributeData(path, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         RaiseFileError(ERROR_FILE_NOT_FOUND, "GetFile");
     }
     return File(path, (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow);

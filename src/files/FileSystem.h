@@ -12,7 +12,7 @@
 #include "files/TextStream.h"
 
 class File {
-public:
+  public:
     File(std::string path, std::uint64_t size) : path_(std::move(path)), size_(size) {}
     // A file met in a folder listing, whose attributes the listing gave.
     File(std::string path, std::uint64_t size, std::uint32_t attributes)
@@ -24,7 +24,7 @@ public:
     void Delete(bool force) const;
     TextStream OpenAsTextStream() const { return OpenTextFile(path_, IOMode::ForReading); }
 
-private:
+  private:
     std::string path_;
     std::uint64_t size_;
     std::uint32_t attributes_ = 0;
@@ -32,7 +32,7 @@ private:
 };
 
 class Folder {
-public:
+  public:
     explicit Folder(std::string path) : path_(std::move(path)) {}
 
     const std::string& Path() const { return path_; }
@@ -48,7 +48,7 @@ public:
     // folder's contents.
     bool IsLink() const;
 
-private:
+  private:
     std::string path_;
 };
 

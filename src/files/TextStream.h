@@ -12,7 +12,7 @@
 enum class IOMode { ForReading = 1, ForWriting = 2, ForAppending = 8 };
 
 class TextStream {
-public:
+  public:
     TextStream(HANDLE handle, IOMode mode) : handle_(handle), mode_(mode) {}
     ~TextStream();
     TextStream(TextStream&& other) noexcept;
@@ -35,7 +35,7 @@ public:
     // Writes what is buffered and closes the file; raises when the data cannot be written.
     void Close();
 
-private:
+  private:
     bool Fill();
     // Reads the rest of a file of known size in one call, appended to the buffer.
     void ReadRest();

@@ -20,14 +20,14 @@ DWORD RemoveFolderError(DWORD code) {
 
 // One deletion walk: remembers the first failure and how many there were.
 class TreeEraser {
-public:
+  public:
     explicit TreeEraser(bool force) : force_(force) {}
 
     void Folder(std::string& path, DWORD attributes);
     void Link(const std::string& path);
     DWORD FirstError() const { return firstError_; }
 
-private:
+  private:
     void Contents(std::string& path);
     void Entry(std::string& path, const FolderEntry& entry);
     void File(const std::string& path, DWORD attributes);

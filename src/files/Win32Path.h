@@ -34,7 +34,7 @@ struct FolderEntry {
 // The direct entries of a folder in the order the file system gives them, without "." and
 // "..". Entries may be deleted while the scan runs.
 class FolderScan {
-public:
+  public:
     explicit FolderScan(const std::string& folder);
     ~FolderScan();
     FolderScan(const FolderScan&) = delete;
@@ -45,7 +45,7 @@ public:
     // The next entry; false at the end.
     bool Next(FolderEntry& entry);
 
-private:
+  private:
     bool Advance();
     void Take(FolderEntry& entry) const;
 

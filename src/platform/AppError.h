@@ -13,7 +13,7 @@ inline constexpr long kRegistry = 26001;
 }  // namespace err
 
 class AppError : public std::runtime_error {
-public:
+  public:
     AppError(long number, std::string source, std::string description)
         : std::runtime_error(description),
           number_(number),
@@ -24,7 +24,7 @@ public:
     const std::string& Source() const { return source_; }
     const std::string& Description() const { return description_; }
 
-private:
+  private:
     long number_;
     std::string source_;
     std::string description_;

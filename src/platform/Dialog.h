@@ -8,7 +8,7 @@
 #include <string>
 
 class Dialog {
-public:
+  public:
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -24,7 +24,7 @@ public:
     // Destroys the window (or ends the modal loop).
     void Unload();
 
-protected:
+  protected:
     explicit Dialog(int templateId) : templateId_(templateId) {}
 
     virtual void OnInit() {}
@@ -47,7 +47,7 @@ protected:
     void SetClientSizeTwips(int widthTwips, int heightTwips);
     void CentreOnScreen();
 
-private:
+  private:
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
     INT_PTR Dispatch(UINT msg, WPARAM w, LPARAM l);
 

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 class IRegistryApi {
-public:
+  public:
     virtual ~IRegistryApi() = default;
     virtual LONG RegOpenKeyExA(HKEY key, const char* subKey, REGSAM access, HKEY* result) = 0;
     // Class string empty, non-volatile, default security; creates missing parent keys.
@@ -33,7 +33,7 @@ public:
 
 // Forwards every call to the system.
 class RegistryApi : public IRegistryApi {
-public:
+  public:
     LONG RegOpenKeyExA(HKEY key, const char* subKey, REGSAM access, HKEY* result) override;
     LONG RegCreateKeyExA(HKEY key, const char* subKey, REGSAM access, HKEY* result) override;
     LONG RegCloseKey(HKEY key) override;

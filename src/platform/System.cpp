@@ -133,8 +133,7 @@ long EmptyRecycleBinAllDrives() {
     using EmptyBin = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
     HMODULE shell = LoadLibraryA("shell32.dll");
     if (shell == nullptr) RaiseSystemError(GetLastError(), "SHEmptyRecycleBinA");
-    auto empty = reinterpret_cast<EmptyBin>(
-        ProcedureOrRaise(shell, "SHEmptyRecycleBinA"));
+    auto empty = reinterpret_cast<EmptyBin>(ProcedureOrRaise(shell, "SHEmptyRecycleBinA"));
     HRESULT result = empty(nullptr, "", SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
     FreeLibrary(shell);
     return result;
@@ -215,8 +214,7 @@ void CallClearHistory(const std::string& folder) {
     // library's own imports be found beside it before the system folders.
     HMODULE library = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (library == nullptr) RaiseSystemError(GetLastError(), "Brisvane.dll");
-    auto clear = reinterpret_cast<ClearHistoryFunction>(
-        ProcedureOrRaise(library, "ClearHistory"));
+    auto clear = reinterpret_cast<ClearHistoryFunction>(ProcedureOrRaise(library, "ClearHistory"));
     clear();
 }
 

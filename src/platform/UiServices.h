@@ -14,7 +14,7 @@ inline constexpr const char* kAppTitle = "Brisvane";
 enum class MousePointer { Default = 0, Hourglass = 11 };
 
 class IUiServices {
-public:
+  public:
     virtual ~IUiServices() = default;
     // A message box titled "Brisvane"; flags are MB_* values; returns IDOK, IDYES, ...
     virtual int ShowMessage(const std::string& text, UINT flags) = 0;
@@ -29,7 +29,7 @@ public:
 
 // The real services of the running program.
 class UiServices : public IUiServices {
-public:
+  public:
     int ShowMessage(const std::string& text, UINT flags) override;
     void SetMousePointer(MousePointer pointer) override;
     MousePointer GetMousePointer() const override { return pointer_; }
@@ -38,7 +38,7 @@ public:
     ClockTime Now() override;
     std::string MonthAbbreviation(int month) override;
 
-private:
+  private:
     MousePointer pointer_ = MousePointer::Default;
 };
 
@@ -46,12 +46,12 @@ IUiServices& Ui();
 
 // Installs other services for its lifetime (tests), restoring the previous ones afterwards.
 class UiOverride {
-public:
+  public:
     explicit UiOverride(IUiServices& services);
     ~UiOverride();
     UiOverride(const UiOverride&) = delete;
     UiOverride& operator=(const UiOverride&) = delete;
 
-private:
+  private:
     IUiServices* previous_;
 };

@@ -11,7 +11,7 @@ namespace {
 
 // Restores the default mouse pointer when a long operation ends, however it ends.
 class HourglassPointer {
-public:
+  public:
     HourglassPointer() { Ui().SetMousePointer(MousePointer::Hourglass); }
     ~HourglassPointer() { Ui().SetMousePointer(MousePointer::Default); }
 };

@@ -9,18 +9,18 @@
 #include "reports/frmViewReport.h"
 
 class frmReports : public Dialog {
-public:
+  public:
     frmReports();
     ~frmReports() override;
 
     // Fills lstReports from the Reports folder (created when missing) and sets the buttons.
     void LoadReportList();
 
-protected:
+  protected:
     void OnInit() override;
     void OnCommand(int id, int code) override;
 
-private:
+  private:
     void cmdView_Click();
     void cmdDelete_Click();
     void cmdDeleteAll_Click();

@@ -6,7 +6,7 @@
 #include "platform/Dialog.h"
 
 class frmViewReport : public Dialog {
-public:
+  public:
     frmViewReport();
 
     // Reads the whole file into the viewer's text; raises AppError when it cannot be read.
@@ -14,10 +14,10 @@ public:
     // The text the viewer shows (or will show when it opens).
     const std::string& Text() const { return text_; }
 
-protected:
+  protected:
     void OnInit() override;
     void OnCommand(int id, int code) override;
 
-private:
+  private:
     std::string text_;
 };

@@ -11,10 +11,10 @@ struct NSProfile {
 };
 
 struct ProgramState {
-    bool automaticMode = false;       // started with "1"; cleared after start-up is handled
-    bool windowsNT = false;           // NT family (NT, 2000, XP and later)
-    bool interactiveCache = false;    // an interactive run cleaned the browser cache
-    bool interactiveHistory = false;  // an interactive run cleaned the browser history
+    bool automaticMode = false;         // started with "1"; cleared after start-up is handled
+    bool windowsNT = false;             // NT family (NT, 2000, XP and later)
+    bool interactiveCache = false;      // an interactive run cleaned the browser cache
+    bool interactiveHistory = false;    // an interactive run cleaned the browser history
     std::vector<NSProfile> nsProfiles;  // Netscape/Mozilla profiles read at start-up
 };
 

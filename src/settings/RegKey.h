@@ -8,7 +8,7 @@
 #include "platform/RegistryApi.h"
 
 class RegKey {
-public:
+  public:
     explicit RegKey(IRegistryApi& api) : api_(api) {}
     ~RegKey() { Close(); }
     RegKey(const RegKey&) = delete;
@@ -21,7 +21,7 @@ public:
 
     HKEY Get() const { return handle_; }
 
-private:
+  private:
     LONG Keep(LONG status, HKEY handle);
 
     IRegistryApi& api_;

@@ -10,7 +10,7 @@
 #include "settings/Boolean.h"
 
 class Variant {
-public:
+  public:
     enum class Kind { Empty, String, Integer, Long, Boolean, Bytes };
 
     Variant() = default;
@@ -37,7 +37,7 @@ public:
 
     bool operator==(const Variant& other) const = default;
 
-private:
+  private:
     struct BoolTag {
         Boolean value;
         bool operator==(const BoolTag&) const = default;

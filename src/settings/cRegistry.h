@@ -37,7 +37,7 @@ inline constexpr std::int32_t kMultiSz = 7;
 }  // namespace regtype
 
 class cRegistry {
-public:
+  public:
     cRegistry();  // uses the real registry API
     explicit cRegistry(IRegistryApi& api);
 
@@ -86,7 +86,7 @@ public:
     // The last value written successfully through this object.
     const Variant& CurrentValue() const { return current_; }
 
-private:
+  private:
     Variant ReadValue(bool expand);
     void WriteValue(const Variant& value, const EncodedValue& encoded);
     std::string SetValueFailedText(const Variant& value) const;

@@ -7,7 +7,7 @@
 #include "settings/Boolean.h"
 
 class cSettings {
-public:
+  public:
     Boolean DocumentHistory() const { return documentHistory_; }
     void SetDocumentHistory(Boolean v) { documentHistory_ = v; }
     Boolean FindSearch() const { return findSearch_; }
@@ -43,7 +43,7 @@ public:
     std::string DefaultNSProfile() const { return defaultNSProfile_; }
     void SetDefaultNSProfile(const std::string& v) { defaultNSProfile_ = v; }
 
-private:
+  private:
     Boolean documentHistory_ = kFalse;
     Boolean findSearch_ = kFalse;
     Boolean run_ = kFalse;

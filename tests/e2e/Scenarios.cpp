@@ -11,20 +11,19 @@
 
 #include "Driver.h"
 #include "RegistryOverride.h"
+#include "ShutdownFilesGuard.h"
+#include "StoredFlagNames.h"
 #include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
 #include "reports/frmReportsIds.h"
 #include "settings/frmLogonIds.h"
 #include "settings/frmPasswordIds.h"
 #include "version.h"
-#include "ShutdownFilesGuard.h"
-#include "StoredFlagNames.h"
 
 namespace {
 
 const std::string kMainTitle = "Brisvane - Ver " + std::to_string(BRISVANE_VERSION_MAJOR) + "." +
                                std::to_string(BRISVANE_VERSION_MINOR);
-
 
 struct Context {
     Driver& driver;

@@ -23,10 +23,14 @@ TEST(Settings, NewObjectIsAllFalseAndEmptyAndCopiesStrings) {
 
 TEST(CleanItems, FixedOrderAndCaptions) {
     const char* expected[] = {
-        "Cleaning: Run History...",          "Cleaning: Document History...",
-        "Cleaning: Find/Search History...",  "Cleaning: Temp Files...",
-        "Cleaning: Internet Cookies...",     "Cleaning: Internet History...",
-        "Cleaning: Temporary Internet Files...", "Cleaning: Internet URL History...",
+        "Cleaning: Run History...",
+        "Cleaning: Document History...",
+        "Cleaning: Find/Search History...",
+        "Cleaning: Temp Files...",
+        "Cleaning: Internet Cookies...",
+        "Cleaning: Internet History...",
+        "Cleaning: Temporary Internet Files...",
+        "Cleaning: Internet URL History...",
         "Cleaning: Recycle Bin...",
     };
     for (std::size_t i = 0; i < kCleanItems.size(); ++i) {

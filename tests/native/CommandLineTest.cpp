@@ -8,7 +8,7 @@ TEST(CommandLine, AutomaticModeOnlyWhenFirstWordIsExactlyOne) {
         bool automatic;
     };
     const Case cases[] = {
-        {"1", true},   {"1 x y", true}, {"", false},  {"12", false},
+        {"1", true},   {"1 x y", true}, {"", false},   {"12", false},
         {"01", false}, {"/1", false},   {" 1", false}, {"1\tx", false},
     };
     for (const Case& c : cases) {

@@ -39,7 +39,7 @@ int ValueCount(const std::string& key) {
 }
 
 class CleanShellHistoryTest : public ::testing::Test {
-protected:
+  protected:
     std::string Clean(Boolean find) {
         std::string report;
         CleanShellHistory(registry, report, find);

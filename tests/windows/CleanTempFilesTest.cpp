@@ -11,7 +11,7 @@ namespace {
 constexpr DWORD kLinkAttributes = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
 
 class CleanTempFilesTest : public ::testing::Test {
-protected:
+  protected:
     std::string Clean() {
         std::string report;
         CleanTempFiles(registry, report);

@@ -24,16 +24,16 @@ enum class RegCall {
 };
 
 class FailingRegistryApi : public IRegistryApi {
-public:
+  public:
     RegCall failing = RegCall::None;
     LONG status = ERROR_ACCESS_DENIED;  // answered by the failing call
     bool raise = false;                 // raise `raised` instead of answering a status
     AppError raised{7, "", "Out of memory"};
     int opened = 0;  // keys opened or created successfully
     int closed = 0;
-    int failAt = 0;      // when not 0: the call with this number fails, whatever its kind
-    int calls = 0;       // calls made so far, every kind counted
-    bool met = false;    // the call numbered `failAt` was made
+    int failAt = 0;    // when not 0: the call with this number fails, whatever its kind
+    int calls = 0;     // calls made so far, every kind counted
+    bool met = false;  // the call numbered `failAt` was made
 
     LONG RegOpenKeyExA(HKEY key, const char* subKey, REGSAM access, HKEY* result) override {
         if (Fails(RegCall::OpenKey)) return status;
@@ -88,7 +88,7 @@ public:
         return real_.ExpandEnvironmentStringsA(text, buffer, size);
     }
 
-private:
+  private:
     bool Fails(RegCall call) {
         if (failAt != 0 && ++calls == failAt) met = true;
         if (call != failing && !(met && calls == failAt)) return false;

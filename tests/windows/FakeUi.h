@@ -16,7 +16,7 @@ struct ShownMessage {
 };
 
 class FakeUi : public IUiServices {
-public:
+  public:
     FakeUi() : override_(*this) {}
 
     int ShowMessage(const std::string& text, UINT flags) override {
@@ -58,6 +58,6 @@ public:
     std::function<void(const char*)> onEvent;
     UiServices real;
 
-private:
+  private:
     UiOverride override_;
 };

@@ -27,7 +27,7 @@ std::vector<std::string> Names(const std::vector<File>& files) {
 }
 
 class FileSystemTest : public ::testing::Test {
-protected:
+  protected:
     SandboxFolder box{"files"};
 };
 

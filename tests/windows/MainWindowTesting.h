@@ -2,8 +2,9 @@
 // scripted message boxes, and raw access to the stored settings.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 // after windows.h
 #include <commctrl.h>
 

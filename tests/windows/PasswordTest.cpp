@@ -1,7 +1,8 @@
 // The password procedures against Wine's real registry: the password is stored as REG_SZ and
 // compared exactly as typed, "%" signs included.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "FailingRegistryApi.h"
 #include "RegistryTestKey.h"

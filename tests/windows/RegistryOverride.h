@@ -1,6 +1,7 @@
 // Gives one registry value a text (or, with `remove`, takes it away) for the life of an object
-// and restores what was there afterwards (the old data and type, or no value). A key named as owned that did not exist before is
-// removed afterwards with everything below it. Also the browser registrations of the tests.
+// and restores what was there afterwards (the old data and type, or no value). A key named as owned
+// that did not exist before is removed afterwards with everything below it. Also the browser
+// registrations of the tests.
 #pragma once
 
 #include <windows.h>

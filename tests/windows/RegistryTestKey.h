@@ -12,7 +12,7 @@
 inline const char* kTestRoot = "Software\\BrisvaneTest";
 
 class RegistryTestKey {
-public:
+  public:
     explicit RegistryTestKey(const std::string& name)
         : path_(std::string(kTestRoot) + "\\" + name) {
         RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
@@ -23,7 +23,7 @@ public:
 
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

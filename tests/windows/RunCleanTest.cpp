@@ -19,15 +19,15 @@ struct Snapshot {
 };
 
 class RunCleanTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ui.onEvent = [this](const char* kind) {
             if (!progress.IsLoaded()) {
                 snapshots.push_back({kind, false, false, 0, 0, ""});
                 return;
             }
-            snapshots.push_back({kind, true, progress.IsVisible(), progress.Max(),
-                                 progress.Value(), progress.Caption()});
+            snapshots.push_back({kind, true, progress.IsVisible(), progress.Max(), progress.Value(),
+                                 progress.Caption()});
         };
     }
 
@@ -83,13 +83,13 @@ TEST_F(RunCleanTest, AllItemsRunInFixedOrderWithTheirCaptions) {
         if (s.kind == std::string("events")) captions.push_back(s.caption);
     }
     const std::string p = "Brisvane is Currently Cleaning: ";
-    EXPECT_EQ(captions, (std::vector<std::string>{
-                            "Brisvane is Initialising Clean...", p + "Run History...",
-                            p + "Document History...", p + "Find/Search History...",
-                            p + "Temp Files...", p + "Internet Cookies...",
-                            p + "Internet History...", p + "Temporary Internet Files...",
-                            p + "Internet URL History...", p + "Recycle Bin...",
-                            "Brisvane: Completing..."}));
+    EXPECT_EQ(
+        captions,
+        (std::vector<std::string>{
+            "Brisvane is Initialising Clean...", p + "Run History...", p + "Document History...",
+            p + "Find/Search History...", p + "Temp Files...", p + "Internet Cookies...",
+            p + "Internet History...", p + "Temporary Internet Files...",
+            p + "Internet URL History...", p + "Recycle Bin...", "Brisvane: Completing..."}));
     EXPECT_EQ(snapshots.front().max, 11.0f);
     EXPECT_EQ(Values("events").back(), 11.0f);
     EXPECT_EQ(ui.pauses.size(), 11u);

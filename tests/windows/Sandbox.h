@@ -18,7 +18,7 @@ std::string WindowsPath(const std::string& unixPath);
 // A fresh, empty folder under the sandbox root, unique to this object; removed with
 // everything in it at the end.
 class SandboxFolder {
-public:
+  public:
     explicit SandboxFolder(const std::string& name);
     ~SandboxFolder();
     SandboxFolder(const SandboxFolder&) = delete;
@@ -28,7 +28,7 @@ public:
     // A path inside the folder.
     std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -39,25 +39,25 @@ bool Exists(const std::string& path);
 
 // Holds a file open without any sharing, so that other handles meet a sharing violation.
 class HeldOpen {
-public:
+  public:
     explicit HeldOpen(const std::string& path);
     ~HeldOpen();
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
 
-private:
+  private:
     HANDLE handle_;
 };
 
 // Points TEMP and TMP of this process at a folder; restores them at the end.
 class TempRedirect {
-public:
+  public:
     explicit TempRedirect(const std::string& folder);
     ~TempRedirect();
     TempRedirect(const TempRedirect&) = delete;
     TempRedirect& operator=(const TempRedirect&) = delete;
 
-private:
+  private:
     std::string temp_, tmp_;
 };
 
@@ -66,13 +66,13 @@ inline constexpr const char* kShellFolders =
 
 // Sets (or, with `remove`, deletes) the "Recent" shell folder value; restores it at the end.
 class RecentRedirect {
-public:
+  public:
     explicit RecentRedirect(const std::string& folder, bool remove = false);
     ~RecentRedirect();
     RecentRedirect(const RecentRedirect&) = delete;
     RecentRedirect& operator=(const RecentRedirect&) = delete;
 
-private:
+  private:
     bool had_ = false;
     std::string previous_;
 };

@@ -9,7 +9,7 @@
 namespace {
 
 class SandboxEnvironment : public testing::Environment {
-public:
+  public:
     void SetUp() override {
         temp_ = std::make_unique<SandboxFolder>("run-temp");
         recent_ = std::make_unique<SandboxFolder>("run-recent");
@@ -23,7 +23,7 @@ public:
         temp_.reset();
     }
 
-private:
+  private:
     std::unique_ptr<SandboxFolder> temp_, recent_;
     std::unique_ptr<TempRedirect> tempRedirect_;
     std::unique_ptr<RecentRedirect> recentRedirect_;

@@ -1,20 +1,20 @@
 // The settings store against Wine's real registry. Each test starts without the settings key
 // and removes it afterwards.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <map>
 
 #include "FailingRegistryApi.h"
 #include "RegistryTestKey.h"
+#include "StoredFlagNames.h"
 #include "settings/SettingsStore.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
-#include "StoredFlagNames.h"
 
 namespace {
-
 
 // Every flag property of the settings object by value name.
 std::map<std::string, Boolean> Flags(const cSettings& s) {

@@ -9,7 +9,7 @@
 #include <string>
 
 class UrlCache {
-public:
+  public:
     UrlCache() : wininet_(LoadLibraryA("wininet.dll")) {}
     ~UrlCache() { FreeLibrary(wininet_); }
     UrlCache(const UrlCache&) = delete;
@@ -42,7 +42,7 @@ public:
         Call<BOOL(WINAPI*)(LPCSTR)>("DeleteUrlCacheEntryA", name.c_str());
     }
 
-private:
+  private:
     template <typename F, typename... Args>
     BOOL Call(const char* name, Args... args) {
         return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(wininet_, name)))(

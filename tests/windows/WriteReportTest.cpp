@@ -16,7 +16,7 @@ const std::string kReport =
     "END OF CLEANING REPORT: 07-Dec-2026 21:45:52\r\n\r\n";
 
 class WriteReportTest : public ::testing::Test {
-protected:
+  protected:
     std::vector<std::string> FileNames(const std::string& folder) {
         std::vector<std::string> names;
         for (const File& f : GetFolder(folder).Files()) names.push_back(f.Name());

@@ -1,7 +1,8 @@
 // File-type registration through cRegistry, written under HKEY_CLASSES_ROOT and
 // HKEY_LOCAL_MACHINE\SOFTWARE\Classes of the test prefix and removed afterwards.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "platform/AppError.h"
 #include "settings/RegistryData.h"

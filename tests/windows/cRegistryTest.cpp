@@ -1,6 +1,7 @@
 // Contract of the registry access object against Wine's real registry.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <windows.h>
+
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include "FakeUi.h"
 #include "MainWindowTesting.h"
@@ -9,10 +9,6 @@
 #include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
 #include "settings/ProgramState.h"
-
-namespace {
-
-}  // namespace
 
 TEST(frmMain, TitleCarriesMajorAndMinorVersion) {
     EXPECT_EQ(frmMain::Title().rfind("Brisvane - Ver ", 0), 0u);

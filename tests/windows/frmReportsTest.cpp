@@ -37,7 +37,7 @@ void ClearFolder(bool removeFolder) {
 }
 
 class ReportsWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ClearFolder(true);
         CreateDirectoryA(Folder().c_str(), nullptr);
@@ -60,8 +60,8 @@ protected:
         return out;
     }
     int Selected() {
-        return static_cast<int>(SendDlgItemMessageA(window.Handle(), IDC_REPORTS_LSTREPORTS,
-                                                    LB_GETCURSEL, 0, 0));
+        return static_cast<int>(
+            SendDlgItemMessageA(window.Handle(), IDC_REPORTS_LSTREPORTS, LB_GETCURSEL, 0, 0));
     }
     bool Enabled(int id) { return IsWindowEnabled(GetDlgItem(window.Handle(), id)) != FALSE; }
     void Click(int id) { SendMessageA(GetDlgItem(window.Handle(), id), BM_CLICK, 0, 0); }

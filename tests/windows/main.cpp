@@ -1,5 +1,6 @@
 // Test programs run under Wine: common controls are registered once, as the program does.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
