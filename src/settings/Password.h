@@ -1,4 +1,7 @@
-// The program password, stored as the text value "BrisvanePassword" under the settings key.
+// The program password, kept as a salted hash in the text value "BrisvanePassword" under the
+// settings key. CheckPassword also accepts a value stored as typed by an earlier version and then
+// replaces it by its hash. SavePassword raises AppError, storing nothing, when the system's
+// cryptography fails.
 #pragma once
 
 #include <string>

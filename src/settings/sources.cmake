@@ -1,5 +1,6 @@
 list(APPEND BRISVANE_PORTABLE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FlagText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PasswordHash.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramState.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RegistryData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Variant.cpp

@@ -220,6 +220,11 @@ std::string StoredSetting(const std::string& name) {
     return data;
 }
 
+void StoreSetting(const std::string& name, const std::string& text) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Brisvane\\Settings", name.c_str(), REG_SZ,
+                    text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
 void DeleteBrisvaneKey() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brisvane"); }
 
 std::vector<std::string> FilesIn(const std::string& folder) {

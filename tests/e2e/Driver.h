@@ -64,7 +64,8 @@ std::string StatusText(HWND dialog, int statusId);
 void Wait(DWORD ms);
 
 // HKEY_CURRENT_USER\Software\Brisvane\Settings
-std::string StoredSetting(const std::string& name);  // "<missing>" when absent
+std::string StoredSetting(const std::string& name);                   // "<missing>" when absent
+void StoreSetting(const std::string& name, const std::string& text);  // REG_SZ
 void DeleteBrisvaneKey();
 std::vector<std::string> FilesIn(const std::string& folder);  // names only
 std::string ReadWholeFile(const std::string& path);

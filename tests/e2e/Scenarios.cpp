@@ -221,7 +221,9 @@ void ProtectWithPassword(Context& c, HWND main) {
     c.driver.Shot(set, "set-password");
     Click(set, IDC_PASSWORD_CMDOK);
     Check(c.driver.WaitGone(set, 5000), "the set-password window closes");
-    Check(StoredSetting("BrisvanePassword") == "Brisvane 2026", "the password is stored");
+    std::string stored = StoredSetting("BrisvanePassword");
+    Check(stored.rfind("pbkdf2-sha256$310000$", 0) == 0 && stored.find("2026") == std::string::npos,
+          "the password is stored only as its hash: " + stored);
 }
 
 void PasswordLogonAndTray(Context& c) {
@@ -257,6 +259,17 @@ void PasswordLogonAndTray(Context& c) {
     Logon(c, "Brisvane 2026", "");
     Check(c.driver.WaitWindow(kMainTitle) != nullptr, "Open shows the window after the logon");
     Check(SelectedTab(main, IDC_TABMAIN) == 0, "Open selects page 0");
+    ShutDown(c, main);
+
+    // A password stored as typed by an earlier version logs on once and is then hashed.
+    StoreSetting("BrisvanePassword", "Typed 1999");
+    c.driver.Start();
+    Logon(c, "Typed 1999", "");
+    main = c.driver.WaitWindow(kMainTitle);
+    if (!Check(main != nullptr, "a password stored as typed logs on")) return;
+    std::string stored = StoredSetting("BrisvanePassword");
+    Check(stored.rfind("pbkdf2-sha256$", 0) == 0 && stored.find("1999") == std::string::npos,
+          "after the logon it is stored as its hash: " + stored);
     ShutDown(c, main);
 }
 

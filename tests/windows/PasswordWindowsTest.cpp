@@ -2,6 +2,8 @@
 #include "MainWindowTesting.h"
 #include "ModalScript.h"
 #include "reports/frmReportsIds.h"
+#include "settings/Password.h"
+#include "settings/cRegistry.h"
 #include "settings/frmLogon.h"
 #include "settings/frmLogonIds.h"
 #include "settings/frmPassword.h"
@@ -207,7 +209,10 @@ TEST_F(PasswordWindows, SetPasswordStoresMatchingEntriesExactly) {
     window.ShowModal(nullptr);
     EXPECT_TRUE(script.Done());
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(Stored("BrisvanePassword"), " Two  Blanks ");
+    EXPECT_EQ(Stored("BrisvanePassword").rfind("pbkdf2-sha256$", 0), 0u);
+    cRegistry registry;
+    EXPECT_EQ(CheckPassword(registry, " Two  Blanks "), kTrue);
+    EXPECT_EQ(CheckPassword(registry, "Two  Blanks"), kFalse);
     EXPECT_EQ(ReadRaw(kSettingsPath, "BrisvanePassword").type, static_cast<DWORD>(REG_SZ));
 }
 
@@ -224,7 +229,7 @@ TEST_F(PasswordWindows, SetPasswordButtonOpensTheWindowAndEnablesClosing) {
     });
     UserClick(IDC_CMDPASSWORD);
     EXPECT_TRUE(script.Done());
-    EXPECT_EQ(Stored("BrisvanePassword"), "pw");
+    EXPECT_EQ(CheckPassword(window.Registry(), "pw"), kTrue);
     EXPECT_EQ(Stored("PasswordProtected"), "True");
     EXPECT_TRUE(window.RequestClose());
 }
