@@ -7,6 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "RegistrySandbox.h"
+#include "settings/SettingsStore.h"
+
 namespace {
 
 int failures = 0;
@@ -169,34 +172,6 @@ void Driver::ScreenShot(const std::string& name) {
     ReleaseDC(nullptr, screen);
 }
 
-void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-bool IsChecked(HWND dialog, int id) {
-    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
-bool IsShown(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE; }
-
-std::string TextOf(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    int length = static_cast<int>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0));
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    int copied = static_cast<int>(
-        SendMessageA(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data())));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
-void TypeText(HWND dialog, int id, const std::string& text) {
-    SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-int SelectedTab(HWND dialog, int tabId) {
-    return static_cast<int>(SendDlgItemMessageA(dialog, tabId, TCM_GETCURSEL, 0, 0));
-}
-
 void SelectTab(HWND dialog, int tabId, int page) {
     HWND tab = GetDlgItem(dialog, tabId);
     for (int tries = 0; tries < 8 && SelectedTab(dialog, tabId) != page; ++tries) {
@@ -209,20 +184,10 @@ void SelectTab(HWND dialog, int tabId, int page) {
 
 std::string StatusText(HWND dialog, int statusId) { return TextOf(dialog, statusId); }
 
-std::string StoredSetting(const std::string& name) {
-    char data[1024] = {};
-    DWORD size = sizeof data;
-    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Brisvane\\Settings", name.c_str(),
-                     RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, data,
-                     &size) != ERROR_SUCCESS) {
-        return "<missing>";
-    }
-    return data;
-}
+std::string StoredSetting(const std::string& name) { return ReadRawText(kSettingsKey, name); }
 
 void StoreSetting(const std::string& name, const std::string& text) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Brisvane\\Settings", name.c_str(), REG_SZ,
-                    text.c_str(), static_cast<DWORD>(text.size() + 1));
+    WriteRaw(kSettingsKey, name, REG_SZ, SzBytes(text));
 }
 
 void DeleteBrisvaneKey() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brisvane"); }

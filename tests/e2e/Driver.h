@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "DialogProbe.h"
+
 // Failed checks are counted and reported; the scenario goes on where it can.
 int Failures();
 bool Check(bool ok, const std::string& what);
@@ -49,16 +51,8 @@ class Driver {
     DWORD pid_ = 0;
 };
 
-// User actions on controls of another process.
-void Click(HWND dialog, int id);
-bool IsChecked(HWND dialog, int id);
-bool IsEnabled(HWND dialog, int id);
-bool IsShown(HWND dialog, int id);
-std::string TextOf(HWND dialog, int id);
-void TypeText(HWND dialog, int id, const std::string& text);
 // Moves tabMain to a page with the arrow keys, as the keyboard would.
 void SelectTab(HWND dialog, int tabId, int page);
-int SelectedTab(HWND dialog, int tabId);
 std::string StatusText(HWND dialog, int statusId);
 // Pauses while the other program works.
 void Wait(DWORD ms);

@@ -2,8 +2,7 @@
 
 #include <optional>
 
-#include "RegistryTestKey.h"
-#include "RegistryValueOverride.h"
+#include "RegistrySandbox.h"
 #include "Sandbox.h"
 #include "UrlCacheTesting.h"
 #include "clean/InternetCleaning.h"

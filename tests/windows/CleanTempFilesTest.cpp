@@ -31,63 +31,53 @@ TEST_F(CleanTempFilesTest, EmptyFolderGivesJustTheTwoLines) {
 }
 
 TEST_F(CleanTempFilesTest, FileInUseIsReportedAndEverythingElseGoes) {
-    WriteBytes(box / "a.tmp", "a");
-    WriteBytes(box / "held.tmp", "h");
-    WriteBytes(box / "ro.tmp", "r");
+    BuildTree(box.Path(),
+              {{"a.tmp", "a"}, {"held.tmp", "h"}, {"ro.tmp", "r"}, {"sub\\b.tmp", "b"}});
     SetFileAttributesA((box / "ro.tmp").c_str(), FILE_ATTRIBUTE_READONLY);
-    MakeFolder(box / "sub");
-    WriteBytes(box / "sub\\b.tmp", "b");
-    HeldOpen held(box / "held.tmp");
-
-    EXPECT_EQ(Clean(),
-              "Cleaning Temp Files\r\n"
-              "File: held.tmp could not be deleted - File is in use\r\n"
-              "Completed\r\n");
-    EXPECT_EQ(GetFolder(box.Path()).Files().size(), 1u);
-    EXPECT_TRUE(GetFolder(box.Path()).SubFolders().empty());
+    {
+        HeldOpen held(box / "held.tmp");
+        EXPECT_EQ(Clean(),
+                  "Cleaning Temp Files\r\n"
+                  "File: held.tmp could not be deleted - File is in use\r\n"
+                  "Completed\r\n");
+    }
+    EXPECT_EQ(ReadTree(box.Path()), (FileTree{{"held.tmp", "h"}}));
 }
 
 TEST_F(CleanTempFilesTest, SubfolderWithAFileInUseGetsOneLineAndTheWalkGoesOn) {
-    for (const char* name : {"one", "busy", "three"}) {
-        MakeFolder(box / name);
-        MakeFolder(box / name + "\\deeper");
-        WriteBytes(box / name + "\\deeper\\x.tmp", "x");
-        WriteBytes(box / name + "\\y.tmp", "y");
+    BuildTree(box.Path(), {{"loose.tmp", "l"},
+                           {"one\\deeper\\x.tmp", "x"},
+                           {"one\\y.tmp", "y"},
+                           {"busy\\deeper\\x.tmp", "x"},
+                           {"busy\\y.tmp", "y"},
+                           {"three\\deeper\\x.tmp", "x"},
+                           {"three\\y.tmp", "y"}});
+    {
+        HeldOpen held(box / "busy\\deeper\\x.tmp");
+        EXPECT_EQ(Clean(),
+                  "Cleaning Temp Files\r\n"
+                  "Folder: busy could not be deleted - File within Folder are in use\r\n"
+                  "Completed\r\n");
     }
-    WriteBytes(box / "loose.tmp", "l");
-    HeldOpen held(box / "busy\\deeper\\x.tmp");
-
-    EXPECT_EQ(Clean(),
-              "Cleaning Temp Files\r\n"
-              "Folder: busy could not be deleted - File within Folder are in use\r\n"
-              "Completed\r\n");
-    EXPECT_FALSE(Exists(box / "one"));
-    EXPECT_FALSE(Exists(box / "three"));
-    EXPECT_FALSE(Exists(box / "loose.tmp"));
-    EXPECT_FALSE(Exists(box / "busy\\y.tmp"));
-    EXPECT_TRUE(Exists(box / "busy\\deeper\\x.tmp"));
+    EXPECT_EQ(ReadTree(box.Path()),
+              (FileTree{{"busy\\", ""}, {"busy\\deeper\\", ""}, {"busy\\deeper\\x.tmp", "x"}}));
 }
 
 TEST_F(CleanTempFilesTest, LinkedFoldersOutsideTheTempFolderKeepEveryFile) {
     SandboxFolder outside("outside");
-    for (const char* name : {"a", "b"}) {
-        MakeFolder(outside / name);
-        MakeFolder(outside / name + "\\inner");
-        WriteBytes(outside / name + "\\keep.txt", name);
-        WriteBytes(outside / name + "\\inner\\keep.txt", name);
-    }
-    MakeFolder(box / "sub");
-    WriteBytes(box / "sub\\gone.tmp", "g");
+    BuildTree(outside.Path(), {{"a\\keep.txt", "a"},
+                               {"a\\inner\\keep.txt", "a"},
+                               {"b\\keep.txt", "b"},
+                               {"b\\inner\\keep.txt", "b"}});
+    const FileTree before = ReadTree(outside.Path());
+    BuildTree(box.Path(), {{"sub\\gone.tmp", "g"}});
     ASSERT_EQ(MakeUnixLink(outside / "a", box / "link"), kLinkAttributes);
     ASSERT_EQ(MakeUnixLink(outside / "b", box / "sub\\link"), kLinkAttributes);
 
     std::string report = Clean();
     EXPECT_EQ(report.rfind("Completed\r\n"), report.size() - 11) << report;
     EXPECT_EQ(report.find("Error: "), std::string::npos) << report;
-    for (const char* name : {"a", "b"}) {
-        EXPECT_EQ(ReadBytes(outside / name + "\\keep.txt"), name);
-        EXPECT_EQ(ReadBytes(outside / name + "\\inner\\keep.txt"), name);
-    }
+    EXPECT_EQ(ReadTree(outside.Path()), before);
     EXPECT_FALSE(Exists(box / "sub\\gone.tmp"));
 }
 

@@ -4,7 +4,6 @@
 #include <optional>
 #include <vector>
 
-#include "RegistryValueOverride.h"
 #include "Sandbox.h"
 #include "clean/InternetCleaning.h"
 #include "settings/cRegistry.h"

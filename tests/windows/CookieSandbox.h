@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "RegistryTestKey.h"
+#include "RegistrySandbox.h"
 #include "Sandbox.h"
 #include "settings/ProgramState.h"
 #include "settings/cSettings.h"

@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "DialogProbe.h"
 #include "FailingRegistryApi.h"
 #include "FakeUi.h"
-#include "RegistryTestKey.h"
+#include "RegistrySandbox.h"
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
@@ -24,13 +25,7 @@ inline const char* kSettingsPath = "Software\\Brisvane\\Settings";
 inline void ClearStoredSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brisvane"); }
 
 // The stored text of a setting, or "<missing>".
-inline std::string Stored(const std::string& name) {
-    RawValue raw = ReadRaw(kSettingsPath, name);
-    if (!raw.exists) return "<missing>";
-    std::string text(raw.data.begin(), raw.data.end());
-    while (!text.empty() && text.back() == '\0') text.pop_back();
-    return text;
-}
+inline std::string Stored(const std::string& name) { return ReadRawText(kSettingsPath, name); }
 
 inline void Store(const std::string& name, const std::string& text) {
     WriteRaw(kSettingsPath, name, REG_SZ, SzBytes(text));
@@ -66,10 +61,8 @@ struct BarReading {
 };
 
 inline BarReading ReadProgressWindow(HWND progress) {
-    char text[128] = {};
-    GetDlgItemTextA(progress, IDC_LBLPROGRESS, text, sizeof text);
     HWND bar = GetDlgItem(progress, IDC_PBRCLEAN);
-    return {IsWindowVisible(progress) != FALSE, text,
+    return {IsWindowVisible(progress) != FALSE, TextOf(progress, IDC_LBLPROGRESS),
             static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)),
             static_cast<int>(SendMessageA(bar, PBM_GETRANGE, FALSE, 0))};
 }
@@ -97,8 +90,8 @@ class MainWindowTest : public ::testing::Test {
     }
 
     HWND Control(int id) const { return GetDlgItem(window.Handle(), id); }
-    bool Checked(int id) const { return IsDlgButtonChecked(window.Handle(), id) == BST_CHECKED; }
-    void UserClick(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    bool Checked(int id) const { return IsChecked(window.Handle(), id); }
+    void UserClick(int id) { Press(window.Handle(), id); }
     std::string StatusText() const {
         char text[256] = {};
         SendMessageA(Control(IDC_STBMAIN), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "DialogProbe.h"
+
 class ModalScript {
   public:
     // Menus are found by this pseudo-caption.
@@ -73,13 +75,3 @@ class ModalScript {
     UINT_PTR timer_ = 0;
     bool busy_ = false;
 };
-
-// User actions on a dialog's controls.
-inline void TypeInto(HWND dialog, int id, const std::string& text) {
-    SetDlgItemTextA(dialog, id, text.c_str());
-}
-inline void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-inline void PressKey(HWND dialog, int id, WPARAM key) {
-    PostMessageA(GetDlgItem(dialog, id), WM_KEYDOWN, key, 0);
-}
-inline void CloseBox(HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }

@@ -20,17 +20,6 @@ std::string Entry(const std::string& folder) {
            std::string("\x00\x02\x10", 3);
 }
 
-std::vector<std::string> ListEntries(HWND list) {
-    std::vector<std::string> entries;
-    int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[256] = {};
-        SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
-    }
-    return entries;
-}
-
 class NetscapeStartUp : public MainWindowTest {
   protected:
     void SetUp() override {
@@ -95,11 +84,9 @@ TEST_F(NetscapeStartUp, ProfilesAreListedAndTheSavedOneSelected) {
         frmMain started;
         started.Start();
         ASSERT_TRUE(started.IsLoaded());
-        EXPECT_EQ(ListEntries(GetDlgItem(started.Handle(), IDC_CBOPROFILE)),
+        EXPECT_EQ(ListEntries(started.Handle(), IDC_CBOPROFILE),
                   (std::vector<std::string>{"work", "work", "home"}));
-        char text[256] = {};
-        GetDlgItemTextA(started.Handle(), IDC_CBOPROFILE, text, sizeof text);
-        EXPECT_STREQ(text, c.selected);
+        EXPECT_EQ(TextOf(started.Handle(), IDC_CBOPROFILE), c.selected);
         EXPECT_EQ(started.Settings().DefaultNSProfile(), c.selected);
         EXPECT_EQ(Stored("DefaultNSProfile"), c.storedAfter);
         EXPECT_EQ(GetNSProfileFolder(started.Settings()),
@@ -151,7 +138,7 @@ TEST_F(NetscapeStartUp, UnreadableOrEmptyFilesLeaveTheListEmptyWithoutAMessage) 
         frmMain started;
         started.Start();
         ASSERT_TRUE(started.IsVisible());
-        EXPECT_TRUE(ListEntries(GetDlgItem(started.Handle(), IDC_CBOPROFILE)).empty());
+        EXPECT_TRUE(ListEntries(started.Handle(), IDC_CBOPROFILE).empty());
         EXPECT_EQ(FindProgressWindow(), nullptr);
         EXPECT_TRUE(ui.messages.empty());
         EXPECT_FALSE(started.Loading());

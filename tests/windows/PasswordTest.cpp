@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "FailingRegistryApi.h"
-#include "RegistryTestKey.h"
+#include "RegistrySandbox.h"
 #include "settings/Password.h"
 #include "settings/SettingsStore.h"
 #include "settings/cRegistry.h"
@@ -22,10 +20,7 @@ struct PasswordStore : testing::Test {
     void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
 
     RawValue Raw() const { return ReadRaw(kSettingsKey, "BrisvanePassword"); }
-    std::string StoredText() const {
-        std::vector<std::uint8_t> data = Raw().data;
-        return std::string(data.begin(), std::find(data.begin(), data.end(), 0));
-    }
+    std::string StoredText() const { return ReadRawText(kSettingsKey, "BrisvanePassword"); }
     void StoreRaw(DWORD type, const std::string& text) {
         WriteRaw(kSettingsKey, "BrisvanePassword", type, SzBytes(text));
     }

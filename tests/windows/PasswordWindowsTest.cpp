@@ -14,12 +14,6 @@ namespace {
 constexpr const char* kLogon = "Logon to Brisvane";
 constexpr const char* kSetPassword = "Set Brisvane Password";
 
-std::string Text(HWND dialog, int id) {
-    char text[256] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
 struct Selection {
     DWORD start = 0;
     DWORD end = 0;
@@ -58,7 +52,7 @@ TEST_F(PasswordWindows, LogonAcceptsOnlyTheExactPassword) {
     for (std::size_t i = 0; i < std::size(attempts); ++i) {
         script.Then(kLogon, [&, i](HWND w) {
             if (i > 0) afterRefusal.push_back(SelectionOf(w, IDC_TXTPASSWORD));
-            TypeInto(w, IDC_TXTPASSWORD, attempts[i].typed);
+            TypeText(w, IDC_TXTPASSWORD, attempts[i].typed);
             PressKey(w, IDC_TXTPASSWORD, VK_RETURN);  // Enter presses OK
         });
     }
@@ -86,7 +80,7 @@ TEST_F(PasswordWindows, LogonCancelCloseBoxAndEscape) {
     {
         ModalScript script;
         script.Then(kLogon, [](HWND w) {
-            TypeInto(w, IDC_TXTPASSWORD, "pw");
+            TypeText(w, IDC_TXTPASSWORD, "pw");
             Click(w, IDC_LOGON_CMDOK);
         });
         logon.ShowModal(nullptr);
@@ -108,7 +102,7 @@ TEST_F(PasswordWindows, LogonCancelCloseBoxAndEscape) {
     {
         ModalScript script;
         script.Then(kLogon, [](HWND w) {
-            TypeInto(w, IDC_TXTPASSWORD, "pw");
+            TypeText(w, IDC_TXTPASSWORD, "pw");
             Click(w, IDC_LOGON_CMDOK);
         });
         logon.ShowModal(nullptr);
@@ -125,7 +119,7 @@ TEST_F(PasswordWindows, LogonWithoutStoredPasswordAcceptsNothing) {
     ModalScript script;
     script.Then(kLogon, [](HWND w) { Click(w, IDC_LOGON_CMDOK); });
     script.Then(kLogon, [](HWND w) {
-        TypeInto(w, IDC_TXTPASSWORD, "anything");
+        TypeText(w, IDC_TXTPASSWORD, "anything");
         Click(w, IDC_LOGON_CMDOK);
     });
     script.Then(kLogon, [](HWND w) { Click(w, IDC_LOGON_CMDCANCEL); });
@@ -147,13 +141,13 @@ TEST_F(PasswordWindows, LogonLooksAsDesigned) {
         focused = GetFocus();
         mask = SendDlgItemMessageA(w, IDC_TXTPASSWORD, EM_GETPASSWORDCHAR, 0, 0);
         defId = LOWORD(SendMessageA(w, DM_GETDEFID, 0, 0));
-        frame = Text(w, IDC_FRALOGON);
+        frame = TextOf(w, IDC_FRALOGON);
         EXPECT_EQ(focused, GetDlgItem(w, IDC_TXTPASSWORD));
         EXPECT_EQ(GetNextDlgTabItem(w, GetDlgItem(w, IDC_TXTPASSWORD), FALSE),
                   GetDlgItem(w, IDC_LOGON_CMDOK));
         EXPECT_EQ(GetNextDlgTabItem(w, GetDlgItem(w, IDC_LOGON_CMDOK), FALSE),
                   GetDlgItem(w, IDC_LOGON_CMDCANCEL));
-        EXPECT_EQ(Text(w, IDC_LBLPASSWORD), "Password:");
+        EXPECT_EQ(TextOf(w, IDC_LBLPASSWORD), "Password:");
         Click(w, IDC_LOGON_CMDCANCEL);
     });
     logon.ShowModal(nullptr);
@@ -171,12 +165,12 @@ TEST_F(PasswordWindows, SetPasswordRefusesEmptyAndMismatchedEntries) {
     script.Then(kSetPassword, [&](HWND w) {
         masks[0] = SendDlgItemMessageA(w, IDC_TXTPASSWORD1, EM_GETPASSWORDCHAR, 0, 0);
         masks[1] = SendDlgItemMessageA(w, IDC_TXTPASSWORD2, EM_GETPASSWORDCHAR, 0, 0);
-        TypeInto(w, IDC_TXTPASSWORD2, "second only");
+        TypeText(w, IDC_TXTPASSWORD2, "second only");
         Click(w, IDC_PASSWORD_CMDOK);
     });
     script.Then(kSetPassword, [](HWND w) {
-        TypeInto(w, IDC_TXTPASSWORD1, "Alpha");
-        TypeInto(w, IDC_TXTPASSWORD2, "alpha");
+        TypeText(w, IDC_TXTPASSWORD1, "Alpha");
+        TypeText(w, IDC_TXTPASSWORD2, "alpha");
         Click(w, IDC_PASSWORD_CMDOK);
     });
     script.Then(kSetPassword, [&](HWND w) {
@@ -202,8 +196,8 @@ TEST_F(PasswordWindows, SetPasswordStoresMatchingEntriesExactly) {
     frmPassword window;
     ModalScript script;
     script.Then(kSetPassword, [](HWND w) {
-        TypeInto(w, IDC_TXTPASSWORD1, " Two  Blanks ");
-        TypeInto(w, IDC_TXTPASSWORD2, " Two  Blanks ");
+        TypeText(w, IDC_TXTPASSWORD1, " Two  Blanks ");
+        TypeText(w, IDC_TXTPASSWORD2, " Two  Blanks ");
         PressKey(w, IDC_TXTPASSWORD2, VK_RETURN);
     });
     window.ShowModal(nullptr);
@@ -223,8 +217,8 @@ TEST_F(PasswordWindows, SetPasswordButtonOpensTheWindowAndEnablesClosing) {
     window.Start();
     ModalScript script;
     script.Then(kSetPassword, [](HWND w) {
-        TypeInto(w, IDC_TXTPASSWORD1, "pw");
-        TypeInto(w, IDC_TXTPASSWORD2, "pw");
+        TypeText(w, IDC_TXTPASSWORD1, "pw");
+        TypeText(w, IDC_TXTPASSWORD2, "pw");
         Click(w, IDC_PASSWORD_CMDOK);
     });
     UserClick(IDC_CMDPASSWORD);

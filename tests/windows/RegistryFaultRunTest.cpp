@@ -14,7 +14,7 @@
 #include "FailingRegistryApi.h"
 #include "FakeUi.h"
 #include "MainWindowTesting.h"
-#include "RegistryValueOverride.h"
+#include "Sandbox.h"
 #include "app/frmMain.h"
 #include "app/frmProgress.h"
 #include "clean/RunClean.h"

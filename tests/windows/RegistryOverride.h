@@ -1,71 +1,9 @@
-// Gives one registry value a text (or, with `remove`, takes it away) for the life of an object
-// and restores what was there afterwards (the old data and type, or no value). A key named as owned
-// that did not exist before is removed afterwards with everything below it. Also the browser
-// registrations of the tests.
+// The browser registrations of the tests, each set for the life of an object and then restored.
 #pragma once
 
-#include <windows.h>
-
 #include <string>
-#include <vector>
 
-class RegistryOverride {
-  public:
-    RegistryOverride(HKEY root, std::string path, std::string name, const std::string& text,
-                     std::string ownedKey = "", DWORD type = REG_SZ, bool remove = false)
-        : root_(root), path_(std::move(path)), name_(std::move(name)), owned_(std::move(ownedKey)) {
-        HKEY key = nullptr;
-        if (!owned_.empty() && RegOpenKeyExA(root_, owned_.c_str(), 0, KEY_READ, &key) == 0) {
-            RegCloseKey(key);
-            owned_.clear();  // it existed: restore the value only
-        }
-        if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_QUERY_VALUE, &key) == 0) {
-            DWORD size = 0;
-            had_ = RegQueryValueExA(key, name_.c_str(), nullptr, &type_, nullptr, &size) == 0;
-            data_.resize(size);
-            if (had_) RegQueryValueExA(key, name_.c_str(), nullptr, &type_, data_.data(), &size);
-            RegCloseKey(key);
-        }
-        if (remove) {
-            Delete();
-        } else {
-            Write(type, reinterpret_cast<const BYTE*>(text.c_str()),
-                  static_cast<DWORD>(text.size() + 1));
-        }
-    }
-    ~RegistryOverride() {
-        if (!owned_.empty()) {
-            RegDeleteTreeA(root_, owned_.c_str());
-        } else if (had_) {
-            Write(type_, data_.data(), static_cast<DWORD>(data_.size()));
-        } else {
-            Delete();
-        }
-    }
-    RegistryOverride(const RegistryOverride&) = delete;
-    RegistryOverride& operator=(const RegistryOverride&) = delete;
-
-  private:
-    void Delete() const {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(root_, path_.c_str(), 0, KEY_SET_VALUE, &key) == 0) {
-            RegDeleteValueA(key, name_.c_str());
-            RegCloseKey(key);
-        }
-    }
-    void Write(DWORD type, const BYTE* data, DWORD size) const {
-        HKEY key = nullptr;
-        RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
-        RegSetValueExA(key, name_.c_str(), 0, type, data, size);
-        RegCloseKey(key);
-    }
-
-    HKEY root_;
-    std::string path_, name_, owned_;
-    bool had_ = false;
-    DWORD type_ = REG_SZ;
-    std::vector<BYTE> data_;
-};
+#include "RegistrySandbox.h"
 
 inline const char* kHttpCommand = "http\\shell\\open\\command";
 inline const char* kWineBrowserCommand = "\"C:\\windows\\system32\\winebrowser.exe\" \"%1\"";

@@ -21,13 +21,6 @@ void Restore(const char* name, const std::string& value, bool present) {
     SetEnvironmentVariableA(name, present ? value.c_str() : nullptr);
 }
 
-HKEY OpenShellFolders() {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
-    return key;
-}
-
 }  // namespace
 
 std::string WindowsPath(const std::string& unixPath) {
@@ -142,6 +135,40 @@ std::string ReadBytes(const std::string& path) {
 
 bool Exists(const std::string& path) { return PathAttributes(path) != INVALID_FILE_ATTRIBUTES; }
 
+void BuildTree(const std::string& root, const FileTree& tree) {
+    for (const auto& [relative, bytes] : tree) {
+        for (std::size_t at = relative.find('\\'); at != std::string::npos;
+             at = relative.find('\\', at + 1)) {
+            std::string folder = root + "\\" + relative.substr(0, at);
+            if (!Exists(folder)) MakeFolder(folder);
+        }
+        if (relative.back() != '\\') WriteBytes(root + "\\" + relative, bytes);
+    }
+}
+
+namespace {
+
+// Adds what `folder` holds to the tree, each path prefixed with `prefix` (empty or ending in
+// a backslash); links are listed but not entered.
+void ReadTreeInto(const std::string& folder, const std::string& prefix, FileTree& tree) {
+    Folder listed = GetFolder(folder);
+    for (const File& file : listed.Files()) tree[prefix + file.Name()] = ReadBytes(file.Path());
+    for (const Folder& sub : listed.SubFolders()) {
+        std::string relative = prefix + sub.Name();
+        relative += '\\';
+        tree[relative] = "";
+        if (!sub.IsLink()) ReadTreeInto(sub.Path(), relative, tree);
+    }
+}
+
+}  // namespace
+
+FileTree ReadTree(const std::string& root) {
+    FileTree tree;
+    ReadTreeInto(root, "", tree);
+    return tree;
+}
+
 HeldOpen::HeldOpen(const std::string& path)
     : handle_(PathCreateFile(path, GENERIC_READ, 0, OPEN_EXISTING)) {
     EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path;
@@ -162,33 +189,6 @@ TempRedirect::TempRedirect(const std::string& folder) {
 TempRedirect::~TempRedirect() {
     Restore("TEMP", temp_, !temp_.empty());
     Restore("TMP", tmp_, !tmp_.empty());
-}
-
-RecentRedirect::RecentRedirect(const std::string& folder, bool remove) {
-    HKEY key = OpenShellFolders();
-    char buffer[4096] = {};
-    DWORD size = sizeof buffer;
-    had_ = RegQueryValueExA(key, "Recent", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
-                            &size) == ERROR_SUCCESS;
-    if (had_) previous_ = buffer;
-    if (remove) {
-        RegDeleteValueA(key, "Recent");
-    } else {
-        RegSetValueExA(key, "Recent", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                       static_cast<DWORD>(folder.size() + 1));
-    }
-    RegCloseKey(key);
-}
-
-RecentRedirect::~RecentRedirect() {
-    HKEY key = OpenShellFolders();
-    if (had_) {
-        RegSetValueExA(key, "Recent", 0, REG_SZ, reinterpret_cast<const BYTE*>(previous_.c_str()),
-                       static_cast<DWORD>(previous_.size() + 1));
-    } else {
-        RegDeleteValueA(key, "Recent");
-    }
-    RegCloseKey(key);
 }
 
 DWORD MakeUnixLink(const std::string& target, const std::string& link) {

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
+
+#include "RegistrySandbox.h"
 
 // The sandbox root as a Windows path: the drive the test wrapper maps to it (short wherever the
 // checkout lives), else its path on Wine's Z: drive.
@@ -37,6 +40,13 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
 
+// A tree of folders and files below a root: relative path → bytes; a path that ends in "\\"
+// is a folder. Builds the tree (parents first) and reads it back whole, so that a test states
+// what a folder holds before and after in one table.
+using FileTree = std::map<std::string, std::string>;
+void BuildTree(const std::string& root, const FileTree& tree);
+FileTree ReadTree(const std::string& root);
+
 // Holds a file open without any sharing, so that other handles meet a sharing violation.
 class HeldOpen {
   public:
@@ -64,17 +74,29 @@ class TempRedirect {
 inline constexpr const char* kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-// Sets (or, with `remove`, deletes) the "Recent" shell folder value; restores it at the end.
-class RecentRedirect {
-  public:
-    explicit RecentRedirect(const std::string& folder, bool remove = false);
-    ~RecentRedirect();
-    RecentRedirect(const RecentRedirect&) = delete;
-    RecentRedirect& operator=(const RecentRedirect&) = delete;
+inline constexpr const char* kUserShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
-  private:
-    bool had_ = false;
-    std::string previous_;
+// Sets (or, with `remove`, deletes) the "Recent" shell folder value; restores it at the end.
+struct RecentRedirect : RegistryValueOverride {
+    explicit RecentRedirect(const std::string& folder, bool remove = false)
+        : RegistryValueOverride(kShellFolders, "Recent", REG_SZ, folder, remove) {}
+};
+
+// Points one shell folder at `folder` in both shell-folder keys ("User Shell Folders" with the
+// given type); restores both at the end.
+struct ShellFolderRedirect {
+    ShellFolderRedirect(const std::string& name, const std::string& folder, DWORD userType = REG_SZ)
+        : shell(kShellFolders, name, REG_SZ, folder),
+          user(kUserShellFolders, name, userType, folder) {}
+    RegistryValueOverride shell, user;
+};
+
+// Points "Cache" at `folder`: WinINet copies "User Shell Folders" over "Shell Folders" whenever
+// it starts, so both are set.
+struct CacheRedirect : ShellFolderRedirect {
+    explicit CacheRedirect(const std::string& folder)
+        : ShellFolderRedirect("Cache", folder, REG_EXPAND_SZ) {}
 };
 
 // Creates a Unix symbolic link `link` to the folder `target` (both Windows paths on Z:) with

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "FailingRegistryApi.h"
-#include "RegistryTestKey.h"
+#include "RegistrySandbox.h"
 #include "StoredFlagNames.h"
 #include "settings/SettingsStore.h"
 #include "settings/cRegistry.h"

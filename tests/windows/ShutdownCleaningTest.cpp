@@ -18,39 +18,6 @@ constexpr const char* kCacheFolder = "C:\\Program Files\\bvcache";
 constexpr const char* kHistoryFolder = "C:\\Program Files\\Brisvane History Test";
 constexpr const char* kCacheShort = "C:\\PROG~FBU\\bvcache\\";
 constexpr const char* kHistoryShort = "C:\\PROG~FBU\\BRIS~WLX\\";
-constexpr const char* kUserShellFolders =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-
-// Points one shell folder value of both keys at a folder; restores both at the end.
-class ShellFolderRedirect {
-  public:
-    ShellFolderRedirect(std::string name, const std::string& folder) : name_(std::move(name)) {
-        for (int i = 0; i < 2; ++i) {
-            saved_[i] = ReadRaw(Key(i), name_);
-            WriteRaw(Key(i), name_, REG_SZ, SzBytes(folder));
-        }
-    }
-    ~ShellFolderRedirect() {
-        for (int i = 0; i < 2; ++i) {
-            if (saved_[i].exists) {
-                WriteRaw(Key(i), name_, saved_[i].type, saved_[i].data);
-            } else {
-                HKEY key = nullptr;
-                RegOpenKeyExA(HKEY_CURRENT_USER, Key(i), 0, KEY_SET_VALUE, &key);
-                RegDeleteValueA(key, name_.c_str());
-                RegCloseKey(key);
-            }
-        }
-    }
-    ShellFolderRedirect(const ShellFolderRedirect&) = delete;
-    ShellFolderRedirect& operator=(const ShellFolderRedirect&) = delete;
-
-  private:
-    static const char* Key(int i) { return i == 0 ? kShellFolders : kUserShellFolders; }
-    std::string name_;
-    RawValue saved_[2];
-};
-
 // A folder of the test on drive C, removed with what is in it at the end.
 class DriveCFolder {
   public:

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "RegistryTestKey.h"
+#include "RegistrySandbox.h"
 
 class ShutdownFilesGuard {
   public:

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FailingRegistryApi.h"
-#include "RegistryTestKey.h"
+#include "RegistrySandbox.h"
 #include "VariantPrinter.h"
 #include "platform/System.h"
 #include "settings/RegistryData.h"

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "FailingRegistryApi.h"
-#include "RegistryTestKey.h"
+#include "RegistrySandbox.h"
 #include "VariantPrinter.h"
 #include "platform/AppError.h"
 #include "platform/System.h"

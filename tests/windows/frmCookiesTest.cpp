@@ -15,13 +15,6 @@ using Names = std::vector<std::string>;
 
 const char* kNSLine = ".site.com\tTRUE\t/\tFALSE\t1700000000\tid\tabc";
 
-std::string Text(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(item, text.data(), text.size())));
-    return text;
-}
-
 class CookieWindow : public ::testing::Test {
   protected:
     void TearDown() override { window.Unload(); }
@@ -33,25 +26,11 @@ class CookieWindow : public ::testing::Test {
         window.Load();
         ASSERT_TRUE(window.IsLoaded());
     }
-    Names Entries(int id) const {
-        Names out;
-        HWND list = GetDlgItem(window.Handle(), id);
-        int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < n; ++i) {
-            char text[512] = {};
-            SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-            out.push_back(text);
-        }
-        return out;
-    }
-    int Selected(int id) const {
-        return static_cast<int>(SendDlgItemMessageA(window.Handle(), id, LB_GETCURSEL, 0, 0));
-    }
-    void Select(int id, int index) {
-        SendDlgItemMessageA(window.Handle(), id, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    }
-    bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(window.Handle(), id)) != FALSE; }
-    void Press(int id) { SendMessageA(GetDlgItem(window.Handle(), id), BM_CLICK, 0, 0); }
+    Names Entries(int id) const { return ListEntries(window.Handle(), id); }
+    int Selected(int id) const { return ListSelection(window.Handle(), id); }
+    void Select(int id, int index) { SelectEntry(window.Handle(), id, index); }
+    bool Enabled(int id) const { return IsEnabled(window.Handle(), id); }
+    void Press(int id) { ::Press(window.Handle(), id); }
     // The enabled states of Add, View, Remove, View (keep-list) and Apply.
     std::vector<bool> Buttons() const {
         return {Enabled(IDC_COOKIES_CMDADD), Enabled(IDC_COOKIES_CMDVIEW),
@@ -63,7 +42,7 @@ class CookieWindow : public ::testing::Test {
         std::string shown = "<none>";
         ModalScript script;
         script.Then("View Cookie", [&](HWND viewer) {
-            shown = Text(viewer, IDC_VIEWCOOKIE_TXTCOOKIE);
+            shown = TextOf(viewer, IDC_VIEWCOOKIE_TXTCOOKIE);
             Click(viewer, IDC_VIEWCOOKIE_CMDCLOSE);
         });
         Press(button);
@@ -274,10 +253,7 @@ TEST_F(MainWindowTest, CookieOptionsOpensTheWindowOfTheDefaultBrowserWithTheHour
     ModalScript script;
     script.Then("Cookie Options", [&](HWND dialog) {
         pointersAtOpen = ui.pointers;
-        char text[64] = {};
-        SendDlgItemMessageA(dialog, IDC_COOKIES_LSTSYSTEM, LB_GETTEXT, 0,
-                            reinterpret_cast<LPARAM>(text));
-        listed.push_back(text);
+        listed.push_back(ListEntries(dialog, IDC_COOKIES_LSTSYSTEM).at(0));
         Click(dialog, IDC_COOKIES_CMDCANCEL);
     });
     const std::size_t before = ui.pointers.size();

@@ -99,11 +99,9 @@ TEST_F(frmMainOptions, CompanionButtonsFollowTheirBoxesAfterStartUp) {
         started.Start();
         ASSERT_TRUE(started.IsLoaded());
         HWND w = started.Handle();
-        EXPECT_EQ(IsWindowEnabled(GetDlgItem(w, IDC_CMDCOOKIES)) != FALSE,
-                  std::string(c.cookies) == "True");
-        EXPECT_EQ(IsWindowEnabled(GetDlgItem(w, IDC_CMDPASSWORD)) != FALSE,
-                  std::string(c.password) == "True");
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(w, IDC_CMDREPORT)));
+        EXPECT_EQ(IsEnabled(w, IDC_CMDCOOKIES), std::string(c.cookies) == "True");
+        EXPECT_EQ(IsEnabled(w, IDC_CMDPASSWORD), std::string(c.password) == "True");
+        EXPECT_TRUE(IsEnabled(w, IDC_CMDREPORT));
         EXPECT_FALSE(started.IsVisible());
         SavePassword(started.Registry(), "x");  // so that it may close
         EXPECT_TRUE(started.RequestClose());

@@ -22,7 +22,7 @@ void TrayNotify(frmMain& window, UINT mouseMessage) {
 
 void Logon(ModalScript& script, const std::string& typed) {
     script.Then(kLogon, [typed](HWND logon) {
-        TypeInto(logon, IDC_TXTPASSWORD, typed);
+        TypeText(logon, IDC_TXTPASSWORD, typed);
         Click(logon, IDC_LOGON_CMDOK);
     });
 }

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "DialogProbe.h"
 #include "FakeUi.h"
 #include "platform/System.h"
 #include "reports/frmReports.h"
@@ -48,23 +49,13 @@ class ReportsWindow : public ::testing::Test {
     }
 
     std::vector<std::string> Entries() {
-        HWND list = GetDlgItem(window.Handle(), IDC_REPORTS_LSTREPORTS);
-        std::vector<std::string> out;
-        int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < n; ++i) {
-            char text[260] = {};
-            SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-            out.push_back(text);
-        }
+        std::vector<std::string> out = ListEntries(window.Handle(), IDC_REPORTS_LSTREPORTS);
         std::sort(out.begin(), out.end());  // the listing order is the file system's
         return out;
     }
-    int Selected() {
-        return static_cast<int>(
-            SendDlgItemMessageA(window.Handle(), IDC_REPORTS_LSTREPORTS, LB_GETCURSEL, 0, 0));
-    }
-    bool Enabled(int id) { return IsWindowEnabled(GetDlgItem(window.Handle(), id)) != FALSE; }
-    void Click(int id) { SendMessageA(GetDlgItem(window.Handle(), id), BM_CLICK, 0, 0); }
+    int Selected() { return ListSelection(window.Handle(), IDC_REPORTS_LSTREPORTS); }
+    bool Enabled(int id) { return IsEnabled(window.Handle(), id); }
+    void Click(int id) { Press(window.Handle(), id); }
     void ExpectButtons(bool enabled) {
         EXPECT_EQ(Enabled(IDC_REPORTS_CMDVIEW), enabled);
         EXPECT_EQ(Enabled(IDC_REPORTS_CMDDELETE), enabled);
@@ -155,10 +146,8 @@ TEST_F(ReportsWindow, DeleteOneRemovesTheSelectedFileAndReselectsTheFirst) {
     WriteBytes("CleanReport01012026_000001.txt", "a");
     WriteBytes("CleanReport01012026_000002.txt", "b");
     window.Load();
-    SendDlgItemMessageA(window.Handle(), IDC_REPORTS_LSTREPORTS, LB_SETCURSEL, 1, 0);
-    char chosen[260] = {};
-    SendDlgItemMessageA(window.Handle(), IDC_REPORTS_LSTREPORTS, LB_GETTEXT, 1,
-                        reinterpret_cast<LPARAM>(chosen));
+    SelectEntry(window.Handle(), IDC_REPORTS_LSTREPORTS, 1);
+    const std::string chosen = ListEntries(window.Handle(), IDC_REPORTS_LSTREPORTS).at(1);
     ui.answers = {IDOK};
     Click(IDC_REPORTS_CMDDELETE);
     EXPECT_FALSE(Exists(std::string(chosen) + ".txt"));

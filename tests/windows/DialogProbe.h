@@ -1,0 +1,73 @@
+// Reading and working a dialog's controls as a user would, for in-process window tests and for
+// the end-to-end driver alike: every call goes through window messages, so it works on a
+// dialog of this process or of the program under test.
+#pragma once
+
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+inline std::string TextOf(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    int length = static_cast<int>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    int copied = static_cast<int>(
+        SendMessageA(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data())));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+inline bool IsChecked(HWND dialog, int id) {
+    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+inline bool IsEnabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
+inline bool IsShown(HWND dialog, int id) {
+    return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE;
+}
+
+// A click that the dialog handles once its message loop runs (also inside a modal loop).
+inline void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+// A click whose handler has run when the call returns.
+inline void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+inline void PressKey(HWND dialog, int id, WPARAM key) {
+    PostMessageA(GetDlgItem(dialog, id), WM_KEYDOWN, key, 0);
+}
+inline void CloseBox(HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
+inline void TypeText(HWND dialog, int id, const std::string& text) {
+    SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The entries of a list box or of a combo box's list, in the order it shows them.
+inline std::vector<std::string> ListEntries(HWND dialog, int id) {
+    char kind[32] = {};
+    GetClassNameA(GetDlgItem(dialog, id), kind, sizeof kind);
+    const bool combo = lstrcmpiA(kind, "ComboBox") == 0;
+    const UINT getCount = combo ? CB_GETCOUNT : LB_GETCOUNT;
+    const UINT getLength = combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
+    const UINT getText = combo ? CB_GETLBTEXT : LB_GETTEXT;
+    std::vector<std::string> entries;
+    int count = static_cast<int>(SendDlgItemMessageA(dialog, id, getCount, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        int length = static_cast<int>(SendDlgItemMessageA(dialog, id, getLength, i, 0));
+        std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+        SendDlgItemMessageA(dialog, id, getText, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+        entries.push_back(text);
+    }
+    return entries;
+}
+inline int ListSelection(HWND dialog, int id) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, id, LB_GETCURSEL, 0, 0));
+}
+inline void SelectEntry(HWND dialog, int id, int index) {
+    SendDlgItemMessageA(dialog, id, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+inline int SelectedTab(HWND dialog, int tabId) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, tabId, TCM_GETCURSEL, 0, 0));
+}
