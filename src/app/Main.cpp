@@ -7,7 +7,10 @@
 #include "platform/System.h"
 #include "settings/ProgramState.h"
 
-void DetectWindowsNT() { Program().windowsNT = QueryPlatformId() == VER_PLATFORM_WIN32_NT; }
+void DetectWindowsNT() {
+    Program().windowsNT = QueryPlatformId() == VER_PLATFORM_WIN32_NT;
+    Program().windows7OrLater = QueryWindows7OrLater();
+}
 
 void Main(frmMain& mainWindow) {
     DetectWindowsNT();

@@ -3,7 +3,7 @@
 
 class frmMain;
 
-// Sets the NT-family flag from the platform the program runs on.
+// Sets the NT-family and Windows 7 flags from the platform the program runs on.
 void DetectWindowsNT();
 
 // Detects the platform, reads the command line and loads the main window.

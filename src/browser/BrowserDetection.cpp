@@ -24,8 +24,47 @@ std::string ReadText(cRegistry& registry, std::int32_t root, const std::string& 
     return registry.Value().ToText();
 }
 
+// A text value read as "" when it is missing, whatever default the registry object holds; the
+// object's default is left as it was.
+std::string ReadTextOrEmpty(cRegistry& registry, std::int32_t root, const std::string& path,
+                            const std::string& name) {
+    struct KeptDefault {
+        cRegistry& registry;
+        Variant value;
+        ~KeptDefault() { registry.SetDefault(value); }
+    } kept{registry, registry.Default()};
+    registry.SetDefault(Variant());
+    return ReadText(registry, root, path, name);
+}
+
+// The ProgId of the user's "http" choice: UserChoiceLatest first (Windows 11 can leave
+// UserChoice stale), then UserChoice; "" when neither names one, as before Windows Vista.
+std::string HttpProgId(cRegistry& registry) {
+    std::string progId =
+        ReadTextOrEmpty(registry, hkey::kCurrentUser, kUserChoiceLatestKey, "ProgId");
+    if (!progId.empty()) return progId;
+    return ReadTextOrEmpty(registry, hkey::kCurrentUser, kUserChoiceKey, "ProgId");
+}
+
+// The command Windows starts for "http": the open command of the chosen ProgId, else (no
+// ProgId, or one without a command) the protocol's own command.
 std::string HttpCommand(cRegistry& registry) {
+    const std::string progId = HttpProgId(registry);
+    if (!progId.empty()) {
+        std::string command =
+            ReadTextOrEmpty(registry, hkey::kClassesRoot, progId + "\\shell\\open\\command", "");
+        if (!command.empty()) return command;
+    }
     return ReadText(registry, hkey::kClassesRoot, kHttpCommandKey, "");
+}
+
+// Internet Explorer 10 and later keep "9.10..." or "9.11..." in "Version" and their own version
+// in "svcVersion", which earlier versions do not have.
+std::string ExplorerVersion(cRegistry& registry) {
+    std::string version =
+        ReadTextOrEmpty(registry, hkey::kLocalMachine, kExplorerKey, "svcVersion");
+    if (!version.empty()) return version;
+    return ReadText(registry, hkey::kLocalMachine, kExplorerKey, "Version");
 }
 
 // The version of the Netscape product whose key the registry lists first.
@@ -45,7 +84,7 @@ std::string NetscapeVersion(cRegistry& registry) {
 std::string DetectDefaultBrowser(cRegistry& registry, cSettings& settings) {
     switch (BrowserFamilyOf(LowerCase(HttpCommand(registry)))) {
         case BrowserFamily::InternetExplorer: {
-            std::string version = ReadText(registry, hkey::kLocalMachine, kExplorerKey, "Version");
+            std::string version = ExplorerVersion(registry);
             settings.SetDefaultBrowser("IE");
             return "Internet Explorer " + ShortVersion(version);
         }

@@ -1,6 +1,7 @@
 // Which browser is the user's default, how it is shown, and the command that starts it, all
-// read from the browser's registration for the "http" protocol. Registry failures raise
-// AppError and are passed on to the caller.
+// read from the browser's registration for the "http" protocol: the open command of the ProgId
+// that Windows records as the user's choice, else the protocol's own command. Registry failures
+// raise AppError and are passed on to the caller.
 #pragma once
 
 #include <string>
@@ -10,6 +11,10 @@ class cSettings;
 class frmMain;
 
 inline constexpr const char* kHttpCommandKey = "http\\shell\\open\\command";
+inline constexpr const char* kUserChoiceLatestKey =
+    "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoiceLatest";
+inline constexpr const char* kUserChoiceKey =
+    "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice";
 inline constexpr const char* kExplorerKey = "Software\\Microsoft\\Internet Explorer";
 inline constexpr const char* kNetscapeKey = "Software\\Netscape";
 
@@ -17,7 +22,7 @@ inline constexpr const char* kNetscapeKey = "Software\\Netscape";
 // browser to the user ("Internet Explorer 6.0", "Netscape 7.1" or "Unknown Browser").
 std::string DetectDefaultBrowser(cRegistry& registry, cSettings& settings);
 
-// The registered "http" command without its "%1" part.
+// The "http" command that Windows starts, without its "%1" part.
 std::string GetBrowserCommand(cRegistry& registry);
 
 // Disables the internet items of the main window and turns their settings off in memory only;

@@ -1,9 +1,12 @@
+#include <vector>
+
 #include "clean/DeleteEach.h"
 #include "clean/GeneralCleaning.h"
 #include "clean/ReportText.h"
 #include "files/FileSystem.h"
 #include "platform/AppError.h"
 #include "platform/System.h"
+#include "settings/ProgramState.h"
 #include "settings/cRegistry.h"
 
 namespace {
@@ -27,12 +30,41 @@ void SkippingRegistryFailure(Step step) {
     }
 }
 
-// Deletes the Find/Search history key and creates it again, empty.
-void EmptyFindHistory(cRegistry& registry) {
-    SelectKey(registry, "Doc Find Spec MRU");
+// Deletes a history key and creates it again, empty.
+void EmptyKey(cRegistry& registry, const std::string& key) {
+    SelectKey(registry, key);
     SkippingRegistryFailure([&] { registry.DeleteKey(); });
-    SelectKey(registry, "Doc Find Spec MRU");
+    SelectKey(registry, key);
     SkippingRegistryFailure([&] { registry.CreateKey(); });
+}
+
+// Empties the Find/Search history, and from Windows 7 on also the search box's history.
+void EmptyFindHistory(cRegistry& registry) {
+    EmptyKey(registry, "Doc Find Spec MRU");
+    if (Program().windows7OrLater) EmptyKey(registry, "WordWheelQuery");
+}
+
+// Deletes an Explorer key with every key below it, the deepest first: the registry deletes
+// only keys without sub-keys.
+void DeleteKeyTree(cRegistry& registry, const std::string& key) {
+    SelectKey(registry, key);
+    std::vector<std::string> names;
+    std::int32_t count = 0;
+    registry.EnumerateSections(names, count);
+    for (std::int32_t i = 1; i <= count; ++i) DeleteKeyTree(registry, key + "\\" + names[i]);
+    SelectKey(registry, key);
+    registry.DeleteKey();
+}
+
+// Windows 7 and later keep the recent documents also in the shell's own list (with the jump
+// lists and Quick Access) and in the RecentDocs key. Failures here are skipped silently.
+void ClearShellRecentItems(cRegistry& registry) {
+    ClearShellRecentDocuments();
+    try {
+        DeleteKeyTree(registry, "RecentDocs");
+    } catch (const std::exception&) {
+        // Already gone, or held by the shell: nothing worth a line in the report.
+    }
 }
 
 std::string RecentFolder(cRegistry& registry) {
@@ -73,6 +105,7 @@ void CleanShellHistory(cRegistry& registry, std::string& report, Boolean find) {
     try {
         if (find != kFalse) EmptyFindHistory(registry);
         EmptyRecentFolder(RecentFolder(registry), report);
+        if (find == kFalse && Program().windows7OrLater) ClearShellRecentItems(registry);
         report += ReportLine(kCompleted);
     } catch (const AppError& failure) {
         report += ErrorLine(failure.Description());

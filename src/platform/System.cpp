@@ -3,6 +3,7 @@
 #include <windows.h>
 // after windows.h, which it needs
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "platform/AppError.h"
 
@@ -14,6 +15,16 @@ unsigned long QueryPlatformId() {
     GetVersionExA(&info);
 #pragma GCC diagnostic pop
     return info.dwPlatformId;
+}
+
+bool QueryWindows7OrLater() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExA(&info)) return false;
+#pragma GCC diagnostic pop
+    return info.dwMajorVersion > 6 || (info.dwMajorVersion == 6 && info.dwMinorVersion >= 1);
 }
 
 std::string ProcessCommandLine() { return GetCommandLineA(); }
@@ -138,6 +149,8 @@ long EmptyRecycleBinAllDrives() {
     FreeLibrary(shell);
     return result;
 }
+
+void ClearShellRecentDocuments() { SHAddToRecentDocs(SHARD_PIDL, nullptr); }
 
 namespace {
 

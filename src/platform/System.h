@@ -7,6 +7,10 @@
 // which stays 0 when the call fails.
 unsigned long QueryPlatformId();
 
+// True on Windows 7 (version 6.1) and later, as GetVersionExA reports the version; false when
+// the call fails.
+bool QueryWindows7OrLater();
+
 // The command line of the process as the system gives it.
 std::string ProcessCommandLine();
 
@@ -32,6 +36,10 @@ std::string ShortPathName(const std::string& path);
 // confirmation, no progress, no sound); returns the call's result. Raises AppError when the
 // shell library or the function cannot be loaded.
 long EmptyRecycleBinAllDrives();
+
+// SHAddToRecentDocs with no item: the shell clears its own list of recently used documents,
+// and on Windows 7 and later the jump lists and the recent files of Quick Access with it.
+void ClearShellRecentDocuments();
 
 // True for a folder that no cleaning may empty even when the system names it as the temporary
 // folder: a drive root, the Windows folder, the system folder or the user's profile folder.

@@ -1,7 +1,7 @@
 // End-to-end: the Internet Cleaning page of the real Brisvane.exe for Internet Explorer,
-// Netscape with two profiles and Wine's own browser, and the link labels starting a stand-in
-// browser, with the program in a folder whose path has blanks. Every registration is undone
-// when its step ends.
+// Netscape with two profiles, Wine's own browser and the user's choice on a machine set up like
+// Windows 10, and the link labels starting a stand-in browser, with the program in a folder whose
+// path has blanks. Every registration is undone when its step ends.
 #include <windows.h>
 
 #include <string>
@@ -125,6 +125,34 @@ struct Scenario {
         ShutDown(main);
     }
 
+    // A machine set up like Windows 10: Internet Explorer 11 with its version in "svcVersion",
+    // the "http" key still naming iexplore.exe, and the user's choice in UserChoice.
+    void Windows10() {
+        ExplorerRegistered explorer("9.11.9600.18860", kExplorerCommand, "11.0.9600.18860");
+        {
+            ProgIdRegistered ie("IE.HTTP",
+                                "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" %1");
+            HttpChoiceRegistered choice("UserChoice", "IE.HTTP");
+            HWND main = ShowsPage("windows10-ie-page1", "Internet Explorer 11.0", false, true);
+            if (main != nullptr) ShutDown(main);
+        }
+        std::string log = work + "\\browser-log.txt";
+        SetEnvironmentVariableA("BRISVANE_BROWSER_LOG", log.c_str());
+        std::string command(1, '"');
+        command += WindowsPath(BRISVANE_RECORDING_BROWSER);
+        command += "\" --single-argument %1";
+        ProgIdRegistered chrome("ChromeHTML", command.c_str());
+        HttpChoiceRegistered choice("UserChoice", "ChromeHTML");
+        HWND main = ShowsPage("windows10-chrome-page1", "Unknown Browser", false, false);
+        if (main == nullptr) return;
+        std::vector<std::string> guide = Launched(main, 1, IDC_LBLGUIDE1, log);
+        Check(guide == std::vector<std::string>{"--single-argument",
+                                                folder + "\\UserGuide\\BrisvaneUserGuide.htm"},
+              "the guide opens in the chosen browser: " + (guide.empty() ? "" : guide.back()));
+        ShutDown(main);
+        DeleteFileA(log.c_str());
+    }
+
     // The stand-in browser's arguments after a click on a link label.
     std::vector<std::string> Launched(HWND main, int page, int label, const std::string& log) {
         DeleteFileA(log.c_str());
@@ -191,6 +219,7 @@ void BrowsersAndLinks(const std::string& exePath, const std::string& workFolder,
     scenario.Explorer();
     scenario.Netscape();
     scenario.WineBrowser();
+    scenario.Windows10();
     scenario.Links();
     scenario.BrowserThatCannotStart();
     driver.Kill();

@@ -1,10 +1,14 @@
 // Start-up with each browser registered by the test: what the Internet Cleaning page shows,
 // the browser code and command kept, and the internet items disabled for an unknown browser
-// (off in memory, unchanged in the registry).
+// (off in memory, unchanged in the registry). Then the browser and command of the user's
+// choice as Windows Vista and later record it.
 #include <memory>
 
 #include "MainWindowTesting.h"
 #include "RegistryOverride.h"
+#include "browser/BrowserDetection.h"
+#include "settings/cRegistry.h"
+#include "settings/cSettings.h"
 
 namespace {
 
@@ -106,5 +110,61 @@ TEST_F(BrowserStartUp, PageShowsTheBrowserAndDisablesTheItemsOfAnUnknownOne) {
         EXPECT_EQ(IsDlgButtonChecked(w, IDC_CHKCOOKIES) == BST_CHECKED, c.internetItems);
         for (const char* name : kInternetSettings) EXPECT_EQ(Stored(name), "True") << name;
         EXPECT_TRUE(started.RequestClose());
+    }
+}
+
+namespace {
+
+const char* kIeCommand = "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" %1";
+const char* kChromeCommand =
+    "\"C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe\" --single-argument %1";
+const char* kChromeStart =
+    "\"C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe\" "
+    "--single-argument";
+
+}  // namespace
+
+// Windows starts the open command of the ProgId it records as the user's choice; the "http"
+// key, which often still names Internet Explorer, counts only when there is none.
+TEST(BrowserChoiceTest, TheChosenProgIdNamesTheBrowserAndItsCommand) {
+    struct Case {
+        const char* what;
+        const char* latest;  // ProgIds, nullptr for no value
+        const char* choice;
+        const char* httpCommand;
+        const char* version;
+        const char* serviceVersion;  // nullptr for no value
+        const char* text;
+        const char* command;
+    } cases[] = {
+        {"UserChoiceLatest over UserChoice", "ChromeHTML", "IE.HTTP", kExplorerCommand,
+         "9.11.9600.18860", "11.0.9600.18860", "Unknown Browser", kChromeStart},
+        {"UserChoice over the http key", nullptr, "IE.HTTP", kNetscapeCommand, "9.11.9600.18860",
+         "11.0.9600.18860", "Internet Explorer 11.0",
+         "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\""},
+        {"Chrome chosen, the http key naming iexplore", "", "ChromeHTML", kExplorerCommand,
+         "9.11.9600.18860", "11.0.9600.18860", "Unknown Browser", kChromeStart},
+        {"chosen ProgId without a command", nullptr, "Brisvane.NoCommand", kExplorerCommand,
+         "9.0.8112.16421", "", "Internet Explorer 9.0", kExplorerCommand},
+        {"UserChoiceLatest's ProgId without a command", "Brisvane.NoCommand", "ChromeHTML",
+         kExplorerCommand, "6.0.2800.1106", nullptr, "Internet Explorer 6.0", kExplorerCommand},
+    };
+    ProgIdRegistered explorer("IE.HTTP", kIeCommand);
+    ProgIdRegistered chrome("ChromeHTML", kChromeCommand);
+    ProgIdRegistered noCommand("Brisvane.NoCommand", nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ExplorerRegistered registered(c.version, c.httpCommand, c.serviceVersion);
+        std::unique_ptr<HttpChoiceRegistered> latest, choice;
+        if (c.latest != nullptr)
+            latest = std::make_unique<HttpChoiceRegistered>("UserChoiceLatest", c.latest);
+        if (c.choice != nullptr)
+            choice = std::make_unique<HttpChoiceRegistered>("UserChoice", c.choice);
+        cRegistry registry;
+        cSettings settings;
+        EXPECT_EQ(DetectDefaultBrowser(registry, settings), c.text);
+        EXPECT_EQ(settings.DefaultBrowser(),
+                  std::string(c.text) == "Unknown Browser" ? "Unknown Browser" : "IE");
+        EXPECT_EQ(GetBrowserCommand(registry), c.command);
     }
 }

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "RegistryOverride.h"
+#include "RegistrySandbox.h"
 #include "Sandbox.h"
 #include "clean/GeneralCleaning.h"
 #include "files/FileSystem.h"
+#include "settings/ProgramState.h"
 #include "settings/cRegistry.h"
 
 namespace {
@@ -120,4 +123,53 @@ TEST(CleanRunHistoryTest, DeletesTheRunHistoryAndAlwaysCompletes) {
         EXPECT_EQ(report, "Cleaning Run History\r\nCompleted\r\n") << existed;
         EXPECT_EQ(ValueCount("RunMRU"), -1) << existed;
     }
+}
+
+// From Windows 7 on, a Document History clean also removes RecentDocs with its sub-keys and a
+// Find/Search clean also empties the search box's WordWheelQuery; Windows XP and earlier keep
+// to the Recent folder and "Doc Find Spec MRU". The report lines are the same everywhere.
+TEST_F(CleanShellHistoryTest, NewerShellHistoryIsClearedFromWindows7On) {
+    struct Case {
+        const char* what;
+        bool windows7;
+        Boolean find;
+        bool searchedBefore;  // WordWheelQuery exists with values
+        bool recentDocsGone;
+        int wordWheelValues;  // -1: no key
+    } cases[] = {
+        {"Windows 7, Document History", true, kFalse, true, true, 2},
+        {"Windows 7, Find/Search", true, kTrue, true, false, 0},
+        {"Windows 7, Find/Search, never searched", true, kTrue, false, false, 0},
+        {"XP, Document History", false, kFalse, true, false, 2},
+        {"XP, Find/Search", false, kTrue, false, false, -1},
+    };
+    SavedKey recentDocs(kExplorer + "RecentDocs"), wordWheel(kExplorer + "WordWheelQuery"),
+        findSpec(kExplorer + "Doc Find Spec MRU"), typedPaths(kExplorer + "TypedPaths");
+    // The shell's own call finds the Recent folder through "User Shell Folders" and writes it
+    // into "Shell Folders": both name the sandbox.
+    RegistryOverride shellRecent(HKEY_CURRENT_USER, kExplorer + "User Shell Folders", "Recent",
+                                 recent.Path());
+    const bool windows7 = Program().windows7OrLater;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteValues("RecentDocs", {"0", "MRUListEx"});
+        WriteValues("RecentDocs\\.txt", {"0", "MRUListEx"});
+        WriteValues("RecentDocs\\Folder\\Deeper", {"0"});
+        RegDeleteTreeA(HKEY_CURRENT_USER, (kExplorer + "WordWheelQuery").c_str());
+        if (c.searchedBefore) WriteValues("WordWheelQuery", {"0", "MRUListEx"});
+        WriteValues("TypedPaths", {"url1"});
+        WriteBytes(recent / "doc.lnk", "d");
+        Program().windows7OrLater = c.windows7;
+
+        EXPECT_EQ(Clean(c.find), std::string(c.find != kFalse ? "Cleaning Find/Search History"
+                                                              : "Cleaning Document History") +
+                                     "\r\nCompleted\r\n");
+        EXPECT_EQ(ValueCount("RecentDocs"), c.recentDocsGone ? -1 : 2);
+        EXPECT_EQ(ValueCount("RecentDocs\\.txt"), c.recentDocsGone ? -1 : 2);
+        EXPECT_EQ(ValueCount("RecentDocs\\Folder\\Deeper"), c.recentDocsGone ? -1 : 1);
+        EXPECT_EQ(ValueCount("WordWheelQuery"), c.wordWheelValues);
+        EXPECT_EQ(ValueCount("TypedPaths"), 1);
+        EXPECT_FALSE(Exists(recent / "doc.lnk"));
+    }
+    Program().windows7OrLater = windows7;
 }

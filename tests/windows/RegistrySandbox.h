@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 inline const char* kTestRoot = "Software\\BrisvaneTest";
@@ -167,4 +168,48 @@ struct RegistryValueOverride : RegistryOverride {
     RegistryValueOverride(const std::string& key, const std::string& name, DWORD type,
                           const std::string& text, bool remove = false)
         : RegistryOverride(HKEY_CURRENT_USER, key, name, text, "", type, remove) {}
+};
+
+// Keeps a copy of a key of HKEY_CURRENT_USER with everything below it and puts it back at the
+// end (or removes the key when it did not exist), so that a test may fill or delete it freely.
+class SavedKey {
+  public:
+    explicit SavedKey(std::string path) : path_(std::move(path)), copy_(CopyName(path_)) {
+        HKEY key = nullptr;
+        existed_ = RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_READ, &key) == 0;
+        if (existed_) {
+            CopyTree(key, copy_.Path());
+            RegCloseKey(key);
+        }
+    }
+    ~SavedKey() {
+        RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+        HKEY copy = nullptr;
+        if (existed_ &&
+            RegOpenKeyExA(HKEY_CURRENT_USER, copy_.Path().c_str(), 0, KEY_READ, &copy) == 0) {
+            CopyTree(copy, path_);
+            RegCloseKey(copy);
+        }
+    }
+    SavedKey(const SavedKey&) = delete;
+    SavedKey& operator=(const SavedKey&) = delete;
+
+  private:
+    static std::string CopyName(std::string path) {
+        for (char& c : path) {
+            if (c == '\\') c = '_';
+        }
+        return "Saved " + path;
+    }
+    static void CopyTree(HKEY from, const std::string& toPath) {
+        HKEY to = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, toPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &to, nullptr);
+        RegCopyTreeA(from, nullptr, to);
+        RegCloseKey(to);
+    }
+
+    std::string path_;
+    RegistryTestKey copy_;
+    bool existed_ = false;
 };
