@@ -1,30 +1,32 @@
 #include "app/OptionBoxes.h"
 
 #include "app/frmMainIds.h"
+#include "settings/Options.h"
 
-const std::array<OptionBox, 14> kOptionBoxes{{
-    {IDC_CHKDOCUMENTHISTORY, "DocumentHistory", &cSettings::DocumentHistory,
-     &cSettings::SetDocumentHistory, 0},
-    {IDC_CHKFINDSEARCH, "FindSearch", &cSettings::FindSearch, &cSettings::SetFindSearch, 0},
-    {IDC_CHKRECYCLEBIN, "RecycleBin", &cSettings::RecycleBin, &cSettings::SetRecycleBin, 0},
-    {IDC_CHKRUN, "Run", &cSettings::Run, &cSettings::SetRun, 0},
-    {IDC_CHKSHUTDOWN, "CleanAtShutDown", &cSettings::CleanAtShutDown,
-     &cSettings::SetCleanAtShutDown, 0},
-    {IDC_CHKSTARTUP, "CleanAtStartUp", &cSettings::CleanAtStartUp, &cSettings::SetCleanAtStartUp,
-     0},
-    {IDC_CHKTEMP, "TempFiles", &cSettings::TempFiles, &cSettings::SetTempFiles, 0},
-    {IDC_CHKCOOKIES, "InternetCookies", &cSettings::InternetCookies, &cSettings::SetInternetCookies,
-     IDC_CMDCOOKIES},
-    {IDC_CHKINTERNETHISTORY, "InternetHistory", &cSettings::InternetHistory,
-     &cSettings::SetInternetHistory, 0},
-    {IDC_CHKURLHISTORY, "InternetURLHistory", &cSettings::InternetURLHistory,
-     &cSettings::SetInternetURLHistory, 0},
-    {IDC_CHKPASSWORD, "PasswordProtected", &cSettings::PasswordProtected,
-     &cSettings::SetPasswordProtected, IDC_CMDPASSWORD},
-    {IDC_CHKDISPLAYPROGRESS, "DisplayProgress", &cSettings::DisplayProgress,
-     &cSettings::SetDisplayProgress, 0},
-    {IDC_CHKREPORT, "Report", &cSettings::Report, &cSettings::SetReport, 0},
-    {IDC_CHKTEMPINTERNET, "TempInternet", &cSettings::TempInternet, &cSettings::SetTempInternet, 0},
+namespace {
+
+constexpr OptionBox Box(int id, std::string_view name, int companion = 0) {
+    const Option& option = OptionNamed(name);
+    return {id, option.name, option.get, option.set, companion};
+}
+
+}  // namespace
+
+constexpr std::array<OptionBox, 14> kOptionBoxes{{
+    Box(IDC_CHKDOCUMENTHISTORY, "DocumentHistory"),
+    Box(IDC_CHKFINDSEARCH, "FindSearch"),
+    Box(IDC_CHKRECYCLEBIN, "RecycleBin"),
+    Box(IDC_CHKRUN, "Run"),
+    Box(IDC_CHKSHUTDOWN, "CleanAtShutDown"),
+    Box(IDC_CHKSTARTUP, "CleanAtStartUp"),
+    Box(IDC_CHKTEMP, "TempFiles"),
+    Box(IDC_CHKCOOKIES, "InternetCookies", IDC_CMDCOOKIES),
+    Box(IDC_CHKINTERNETHISTORY, "InternetHistory"),
+    Box(IDC_CHKURLHISTORY, "InternetURLHistory"),
+    Box(IDC_CHKPASSWORD, "PasswordProtected", IDC_CMDPASSWORD),
+    Box(IDC_CHKDISPLAYPROGRESS, "DisplayProgress"),
+    Box(IDC_CHKREPORT, "Report"),
+    Box(IDC_CHKTEMPINTERNET, "TempInternet"),
 }};
 
 const OptionBox* FindOptionBox(int id) {

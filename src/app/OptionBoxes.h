@@ -1,5 +1,5 @@
-// The fourteen option boxes of the main window and the settings they mirror, in the order in
-// which ShowSettings fills them.
+// The fourteen option boxes of the main window and the options they mirror (settings/Options.h),
+// in the order in which ShowSettings fills them.
 #pragma once
 
 #include <array>

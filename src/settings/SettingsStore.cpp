@@ -6,6 +6,7 @@
 #include "platform/AppError.h"
 #include "platform/System.h"
 #include "settings/FlagText.h"
+#include "settings/Options.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
 
@@ -20,41 +21,13 @@ void AddressSetting(cRegistry& registry, const std::string& path, const std::str
     registry.SetValueType(regtype::kSz);
 }
 
-using FlagSetter = void (cSettings::*)(Boolean);
-
-struct Flag {
-    const char* name;
-    FlagSetter set;
-};
-
-// The flags read before the password, in load order.
-constexpr Flag kFlagsBeforePassword[] = {
-    {"DocumentHistory", &cSettings::SetDocumentHistory},
-    {"FindSearch", &cSettings::SetFindSearch},
-    {"Run", &cSettings::SetRun},
-    {"TempFiles", &cSettings::SetTempFiles},
-    {"RecycleBin", &cSettings::SetRecycleBin},
-    {"CleanAtStartUp", &cSettings::SetCleanAtStartUp},
-    {"CleanAtShutDown", &cSettings::SetCleanAtShutDown},
-    {"InternetCookies", &cSettings::SetInternetCookies},
-    {"InternetHistory", &cSettings::SetInternetHistory},
-    {"InternetURLHistory", &cSettings::SetInternetURLHistory},
-    {"PasswordProtected", &cSettings::SetPasswordProtected},
-};
-
-// The flags read after the password, in load order.
-constexpr Flag kFlagsAfterPassword[] = {
-    {"DisplayProgress", &cSettings::SetDisplayProgress},
-    {"Report", &cSettings::SetReport},
-    {"TempInternet", &cSettings::SetTempInternet},
-};
-
 // A stored text that is not a truth value stops the loading with a type-conversion error.
-void LoadFlags(cSettings& settings, cRegistry& registry, const Flag* first, const Flag* last) {
-    for (const Flag* flag = first; flag != last; ++flag) {
-        std::optional<Boolean> value = FlagTextToBoolean(ReadSetting(registry, flag->name, false));
+void LoadFlags(cSettings& settings, cRegistry& registry, const Option* first, const Option* last) {
+    for (const Option* option = first; option != last; ++option) {
+        std::optional<Boolean> value =
+            FlagTextToBoolean(ReadSetting(registry, option->name, false));
         if (!value) throw AppError(kTypeMismatch, ProgramName(), "Type mismatch");
-        (settings.*flag->set)(*value);
+        (settings.*option->set)(*value);
     }
 }
 
@@ -69,9 +42,10 @@ void LoadProfile(cSettings& settings, cRegistry& registry) {
 }  // namespace
 
 void LoadSettings(cSettings& settings, cRegistry& registry) {
-    LoadFlags(settings, registry, std::begin(kFlagsBeforePassword), std::end(kFlagsBeforePassword));
+    const Option* passwordNext = std::begin(kOptions) + kOptionsBeforePassword;
+    LoadFlags(settings, registry, std::begin(kOptions), passwordNext);
     settings.SetPassword(ReadSetting(registry, "BrisvanePassword", true));
-    LoadFlags(settings, registry, std::begin(kFlagsAfterPassword), std::end(kFlagsAfterPassword));
+    LoadFlags(settings, registry, passwordNext, std::end(kOptions));
     if (settings.DefaultBrowser() == "NS") LoadProfile(settings, registry);
 }
 

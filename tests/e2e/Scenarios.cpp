@@ -12,10 +12,10 @@
 #include "Driver.h"
 #include "RegistryOverride.h"
 #include "ShutdownFilesGuard.h"
-#include "StoredFlagNames.h"
 #include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
 #include "reports/frmReportsIds.h"
+#include "settings/Options.h"
 #include "settings/frmLogonIds.h"
 #include "settings/frmPasswordIds.h"
 #include "version.h"
@@ -61,7 +61,8 @@ bool ShutDown(Context& c, HWND main) {
 }
 
 void FirstStartShowsEveryPage(Context& c, HWND main) {
-    for (const char* flag : kStoredFlagNames) {
+    for (const Option& option : kOptions) {
+        const char* flag = option.name;
         Check(StoredSetting(flag) == "false", std::string(flag) + " created as false");
     }
     Check(StoredSetting("BrisvanePassword") == "", "no password stored");

@@ -18,6 +18,7 @@
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
+#include "settings/Options.h"
 #include "settings/ProgramState.h"
 
 inline const char* kSettingsPath = "Software\\Brisvane\\Settings";
@@ -33,12 +34,7 @@ inline void Store(const std::string& name, const std::string& text) {
 
 // Stores every flag with one value, and then the given exceptions.
 inline void StoreAllFlags(const std::string& text) {
-    for (const char* name :
-         {"DocumentHistory", "FindSearch", "Run", "TempFiles", "RecycleBin", "CleanAtStartUp",
-          "CleanAtShutDown", "InternetCookies", "InternetHistory", "InternetURLHistory",
-          "PasswordProtected", "DisplayProgress", "Report", "TempInternet"}) {
-        Store(name, text);
-    }
+    for (const Option& option : kOptions) Store(option.name, text);
 }
 
 // The progress window of this process, visible or not.

@@ -9,7 +9,7 @@
 
 #include "FailingRegistryApi.h"
 #include "RegistrySandbox.h"
-#include "StoredFlagNames.h"
+#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
@@ -87,7 +87,8 @@ TEST_F(SettingsStore, FirstRunCreatesTheKeyWithFourteenFalseFlagsAndAnEmptyPassw
     // What Wine's own reg.exe sees of what was written.
     std::map<std::string, RegLine> listed = RegQuerySettings();
     EXPECT_EQ(listed.size(), 15u);
-    for (const char* flag : kStoredFlagNames) {
+    for (const Option& option : kOptions) {
+        const char* flag = option.name;
         EXPECT_EQ(listed[flag].type, "REG_SZ") << flag;
         EXPECT_EQ(listed[flag].data, "false") << flag;
     }
@@ -127,7 +128,7 @@ TEST_F(SettingsStore, FlagTextsLoadAsTruthValues) {
 }
 
 TEST_F(SettingsStore, AFlagThatIsNoTruthValueStopsLoadingAtThatValue) {
-    for (const char* flag : kStoredFlagNames) StoreText(flag, "True");
+    for (const Option& option : kOptions) StoreText(option.name, "True");
     StoreText("RecycleBin", "yes");
     StoreText("BrisvanePassword", "secret");
     try {
