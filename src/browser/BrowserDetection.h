@@ -7,7 +7,6 @@
 
 class cRegistry;
 class cSettings;
-class frmMain;
 
 inline constexpr const char* kHttpCommandKey = "http\\shell\\open\\command";
 inline constexpr const char* kExplorerKey = "Software\\Microsoft\\Internet Explorer";
@@ -19,7 +18,3 @@ std::string DetectDefaultBrowser(cRegistry& registry, cSettings& settings);
 
 // The registered "http" command without its "%1" part.
 std::string GetBrowserCommand(cRegistry& registry);
-
-// Disables the internet items of the main window and turns their settings off in memory only;
-// the stored settings are left as they are.
-void DisableInternetItems(frmMain& window, cSettings& settings);

@@ -1,4 +1,4 @@
-#include "clean/CleanItems.h"
+#include "browser/ProfileFolder.h"
 #include "clean/CookieCleaning.h"
 #include "clean/ReportText.h"
 #include "cookies/CookieLines.h"

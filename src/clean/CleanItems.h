@@ -44,7 +44,3 @@ inline constexpr const char* kProgressPrefix = "Brisvane is Currently ";
 
 // How many of the nine item settings are on (0 to 9).
 std::int16_t CountSelectedItems(const cSettings& settings);
-
-// The folder of the profile named by DefaultNSProfile in the program's profile table (first
-// exact, case-sensitive match), or "" when no profile has that name.
-std::string GetNSProfileFolder(const cSettings& settings);

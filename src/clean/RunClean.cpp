@@ -1,10 +1,11 @@
 #include "clean/RunClean.h"
 
-#include "app/frmProgress.h"
+#include "browser/ProfileFolder.h"
 #include "clean/CleanItems.h"
 #include "clean/CleanRoutines.h"
 #include "clean/ReportText.h"
 #include "clean/WriteReport.h"
+#include "platform/Progress.h"
 #include "platform/UiServices.h"
 #include "settings/cSettings.h"
 
@@ -18,7 +19,7 @@ std::string StampDate() {
 
 std::string StampTime() { return FormatReportTime(Ui().Now()); }
 
-void Advance(frmProgress& progress, const std::string& caption) {
+void Advance(IProgress& progress, const std::string& caption) {
     progress.SetValue(progress.Value() + 1);
     progress.SetCaption(caption);
     Ui().DoEvents();
@@ -26,13 +27,7 @@ void Advance(frmProgress& progress, const std::string& caption) {
 
 }  // namespace
 
-void RunClean(cRegistry& registry, cSettings& settings, Boolean quiet) {
-    frmProgress progress;
-    RunClean(registry, settings, quiet, progress);
-}
-
-std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet,
-                     frmProgress& progress) {
+std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet, IProgress& progress) {
     const Boolean display = settings.DisplayProgress();
     const std::int16_t count = CountSelectedItems(settings);
     CleanContext context{registry, settings, settings.DefaultBrowser(), ""};
