@@ -7,6 +7,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}/src -I${CMAKE_BINA
 add_executable(Brisvane WIN32 ${PROJECT_SOURCE_DIR}/src/app/WinMain.cpp
                               $<TARGET_OBJECTS:brisvane_resources>)
 target_link_libraries(Brisvane PRIVATE brisvane_app)
+brisvane_split_debug_info(Brisvane)
 
 file(GLOB windows_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/windows/*.cpp)
 add_executable(brisvane_windows_tests ${windows_tests} $<TARGET_OBJECTS:brisvane_resources>)
