@@ -1,7 +1,7 @@
 # RunClean, the table of clean items and their routines, the report writer, the log-on and
 # shut-down set-up.
 brisvane_layer(clean DEPENDS browser cookies reports
-    PORTABLE CleanItems.cpp LocalStoreFilter.cpp ReportText.cpp ShutdownText.cpp
+    PORTABLE CleanItems.cpp CleanRun.cpp LocalStoreFilter.cpp ReportText.cpp ShutdownText.cpp
     WINDOWS CleanCookies.cpp CleanInternetHistory.cpp CleanRoutines.cpp CleanShellHistory.cpp
             CleanTempFiles.cpp CleanTempInternetFiles.cpp EmptyRecycleBin.cpp
             InstallShutdownCleaning.cpp RegisterStartUp.cpp RunClean.cpp ShutdownFiles.cpp
