@@ -46,72 +46,45 @@ class RecordingRun : public IProgress, public ICleanRunHost {
 
 std::string Caption(const char* item) { return std::string(kProgressPrefix) + item; }
 
+// A run's settings ("display", "quiet", "report" and the items' setters) and its calls, in
+// order, separated by "; ".
 struct RunCase {
     const char* name;
-    bool display, quiet, report;
-    std::vector<Boolean (cSettings::*)() const> selected;
-    std::vector<std::string> log;
+    std::string options;
+    std::vector<void (cSettings::*)(Boolean)> select;
+    std::string log;
 };
 
-void Select(cSettings& s, Boolean (cSettings::*item)() const) {
-    const std::pair<Boolean (cSettings::*)() const, void (cSettings::*)(Boolean)> setters[] = {
-        {&cSettings::Run, &cSettings::SetRun},
-        {&cSettings::TempFiles, &cSettings::SetTempFiles},
-        {&cSettings::RecycleBin, &cSettings::SetRecycleBin}};
-    for (const auto& [get, set] : setters) {
-        if (get == item) (s.*set)(kTrue);
-    }
-}
-
-const std::vector<std::string> kCompleting = {"value 3", kCompletingCaption, "events",
-                                              "pause 1000"};
-
-std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
+#define RUN_HISTORY \
+    "Brisvane is Currently Cleaning: Run History...; events; clean Cleaning Run History"
+#define COMPLETING "Brisvane: Completing...; events; pause 1000"
 
 const RunCase kRunCases[] = {
     {"ShownRunStartsTheBarAtOneOfCountPlusTwo",
-     true,
-     false,
-     false,
-     {&cSettings::Run},
-     Joined({"max 3", "show", "value 1", "events", "pause 1000", "value 2",
-             Caption("Cleaning: Run History..."), "events", "clean Cleaning Run History",
-             "pause 2000"},
-            Joined(kCompleting, {"unload"}))},
+     "display",
+     {&cSettings::SetRun},
+     "max 3; show; value 1; events; pause 1000; value 2; " RUN_HISTORY
+     "; pause 2000; value 3; " COMPLETING "; unload"},
     {"HiddenRunNeverShowsNorSetsTheMaximum",
-     false,
-     false,
-     false,
-     {&cSettings::TempFiles, &cSettings::RecycleBin},
-     {"value 1", Caption("Cleaning: Temp Files..."), "events", "clean Cleaning Temp Files",
-      "pause 2000", "value 2", Caption("Cleaning: Recycle Bin..."), "events",
-      "clean Cleaning Recycle Bin", "pause 2000", "value 3", kCompletingCaption, "events",
-      "pause 1000", "unload"}},
+     "",
+     {&cSettings::SetTempFiles, &cSettings::SetRecycleBin},
+     "value 1; Brisvane is Currently Cleaning: Temp Files...; events; clean Cleaning Temp Files; "
+     "pause 2000; value 2; Brisvane is Currently Cleaning: Recycle Bin...; events; "
+     "clean Cleaning Recycle Bin; pause 2000; value 3; " COMPLETING "; unload"},
     {"QuietRunNeverShowsEvenWithProgressOn",
-     true,
-     true,
-     false,
-     {&cSettings::Run},
-     {"value 1", Caption("Cleaning: Run History..."), "events", "clean Cleaning Run History",
-      "pause 2000", "value 2", kCompletingCaption, "events", "pause 1000", "unload"}},
+     "display quiet",
+     {&cSettings::SetRun},
+     "value 1; " RUN_HISTORY "; pause 2000; value 2; " COMPLETING "; unload"},
     {"ReportIsWrittenAfterCompletingAndBeforeUnloading",
-     false,
-     false,
-     true,
-     {&cSettings::Run},
-     {"value 1", Caption("Cleaning: Run History..."), "events", "clean Cleaning Run History",
-      "pause 2000", "value 2", kCompletingCaption, "events", "pause 1000", "write", "unload"}},
+     "report",
+     {&cSettings::SetRun},
+     "value 1; " RUN_HISTORY "; pause 2000; value 2; " COMPLETING "; write; unload"},
     {"NoItemWithProgressShownTellsOnlyThat",
-     true,
-     false,
-     true,
+     "display report",
      {},
-     {"tell " + std::string(kNoItemsMessage)}},
-    {"NoItemWithProgressOffDoesNothing", false, false, true, {}, {}},
-    {"NoItemInAQuietRunDoesNothing", true, true, true, {}, {}},
+     "tell No Items selected for Cleaning."},
+    {"NoItemWithProgressOffDoesNothing", "report", {}, ""},
+    {"NoItemInAQuietRunDoesNothing", "display quiet report", {}, ""},
 };
 
 void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
@@ -122,14 +95,17 @@ class CleanRunSteps : public ::testing::TestWithParam<RunCase> {};
 
 TEST_P(CleanRunSteps, StepsInOrder) {
     const RunCase& c = GetParam();
+    auto on = [&](const char* option) { return c.options.find(option) != std::string::npos; };
     cSettings settings;
-    settings.SetDisplayProgress(c.display ? kTrue : kFalse);
-    settings.SetReport(c.report ? kTrue : kFalse);
-    for (auto item : c.selected) Select(settings, item);
+    settings.SetDisplayProgress(on("display") ? kTrue : kFalse);
+    settings.SetReport(on("report") ? kTrue : kFalse);
+    for (auto set : c.select) (settings.*set)(kTrue);
     RecordingRun run;
-    const std::string report = RunCleanSteps(settings, c.quiet ? kTrue : kFalse, run, run);
-    EXPECT_EQ(run.log, c.log);
-    EXPECT_EQ(report.empty(), c.selected.empty());
+    const std::string report = RunCleanSteps(settings, on("quiet") ? kTrue : kFalse, run, run);
+    std::string log;
+    for (const std::string& entry : run.log) log += (log.empty() ? "" : "; ") + entry;
+    EXPECT_EQ(log, c.log);
+    EXPECT_EQ(report.empty(), c.select.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CleanRunSteps, ::testing::ValuesIn(kRunCases),
