@@ -1,10 +1,10 @@
 # Portable logic built by the host compiler, tested under AddressSanitizer and UBSan.
 set(sanitizers -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
-target_compile_options(brisvane_portable PRIVATE ${sanitizers})
-target_link_options(brisvane_portable PUBLIC ${sanitizers})
+brisvane_layer_compile_options(${sanitizers})
+target_link_options(brisvane_platform INTERFACE ${sanitizers})
 
 file(GLOB native_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(brisvane_native_tests ${native_tests})
 target_compile_options(brisvane_native_tests PRIVATE ${sanitizers})
-target_link_libraries(brisvane_native_tests PRIVATE brisvane_portable GTest::gtest_main)
+target_link_libraries(brisvane_native_tests PRIVATE brisvane_app GTest::gtest_main)
 gtest_discover_tests(brisvane_native_tests TEST_PREFIX "native.")

@@ -2,6 +2,7 @@
 
 #include "app/OptionBoxes.h"
 #include "app/frmMainIds.h"
+#include "app/frmProgress.h"
 #include "browser/BrowserDetection.h"
 #include "browser/NetscapeProfiles.h"
 #include "clean/RunClean.h"
@@ -72,7 +73,8 @@ void frmMain::Form_Load() {
         return;
     }
     GuardStep([&] {
-        if (settings_->DefaultBrowser() == "NS") ReadNetscapeProfiles(*registry_, ProfileList());
+        if (settings_->DefaultBrowser() == "NS")
+            ReadNetscapeProfiles(*registry_, ProfileList(), SharedProgressWindow());
     });
     GuardStep([&] { ShowSettings(*settings_, *this, *registry_); });
     GuardStep([&] { SelectPage(0); });

@@ -144,3 +144,7 @@ void GuardStep(const std::function<void()>& step);
 // Sets the option boxes from the settings in their fixed order (a failure ends it at once),
 // then selects the saved Netscape profile.
 void ShowSettings(cSettings& settings, frmMain& window, cRegistry& registry);
+
+// Disables the internet items of the main window and turns their settings off in memory only;
+// the stored settings are left as they are.
+void DisableInternetItems(frmMain& window, cSettings& settings);

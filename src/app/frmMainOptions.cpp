@@ -58,3 +58,14 @@ void frmMain::cmdCookies_Click() {
 void frmMain::cmdPassword_Click() { password_.ShowModal(Handle()); }
 
 void frmMain::cmdReport_Click() { reports_.ShowModal(Handle()); }
+
+void DisableInternetItems(frmMain& window, cSettings& settings) {
+    for (int id : {IDC_CHKINTERNETHISTORY, IDC_CHKTEMPINTERNET, IDC_CHKCOOKIES, IDC_CMDCOOKIES,
+                   IDC_CHKURLHISTORY}) {
+        EnableWindow(GetDlgItem(window.Handle(), id), FALSE);
+    }
+    settings.SetInternetHistory(kFalse);
+    settings.SetTempInternet(kFalse);
+    settings.SetInternetCookies(kFalse);
+    settings.SetInternetURLHistory(kFalse);
+}

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/frmProgressIds.h"
+#include "clean/RunClean.h"
 
 namespace {
 
@@ -31,6 +32,11 @@ frmProgress& SharedProgressWindow() {
 }
 
 frmProgress::~frmProgress() { Unload(); }
+
+void RunClean(cRegistry& registry, cSettings& settings, Boolean quiet) {
+    frmProgress progress;
+    RunClean(registry, settings, quiet, progress);
+}
 
 void frmProgress::Ensure() { Load(nullptr); }
 

@@ -6,21 +6,27 @@
 #include <string>
 
 #include "platform/Dialog.h"
+#include "platform/Progress.h"
+#include "settings/Boolean.h"
 
-class frmProgress : public Dialog {
+class cRegistry;
+class cSettings;
+
+class frmProgress : public Dialog, public IProgress {
   public:
     frmProgress();
     ~frmProgress() override;
 
     // Shows the window modeless, without owner, centred on the screen.
-    void Show();
+    void Show() override;
+    void Unload() override { Dialog::Unload(); }
 
-    float Max();
-    void SetMax(float max);
-    float Value();
-    void SetValue(float value);
+    float Max() override;
+    void SetMax(float max) override;
+    float Value() override;
+    void SetValue(float value) override;
     std::string Caption();
-    void SetCaption(const std::string& caption);
+    void SetCaption(const std::string& caption) override;
 
   protected:
     void OnInit() override;
@@ -40,3 +46,6 @@ class frmProgress : public Dialog {
 // The program's one shared progress window, used outside clean runs (each clean run creates
 // its own): the profile reading at start-up shows it and unloads it again.
 frmProgress& SharedProgressWindow();
+
+// One clean run (clean/RunClean.h) on a new progress window, unloaded at the end.
+void RunClean(cRegistry& registry, cSettings& settings, Boolean quiet);

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "app/frmMain.h"
-#include "app/frmMainIds.h"
 #include "browser/BrowserText.h"
 #include "platform/AppError.h"
 #include "platform/System.h"
@@ -106,15 +104,4 @@ std::string GetBrowserCommand(cRegistry& registry) {
         throw AppError(kInvalidArgument, ProgramName(), "Invalid procedure call or argument");
     }
     return *command;
-}
-
-void DisableInternetItems(frmMain& window, cSettings& settings) {
-    for (int id : {IDC_CHKINTERNETHISTORY, IDC_CHKTEMPINTERNET, IDC_CHKCOOKIES, IDC_CMDCOOKIES,
-                   IDC_CHKURLHISTORY}) {
-        EnableWindow(GetDlgItem(window.Handle(), id), FALSE);
-    }
-    settings.SetInternetHistory(kFalse);
-    settings.SetTempInternet(kFalse);
-    settings.SetInternetCookies(kFalse);
-    settings.SetInternetURLHistory(kFalse);
 }

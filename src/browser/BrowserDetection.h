@@ -8,7 +8,6 @@
 
 class cRegistry;
 class cSettings;
-class frmMain;
 
 inline constexpr const char* kHttpCommandKey = "http\\shell\\open\\command";
 inline constexpr const char* kUserChoiceLatestKey =
@@ -24,7 +23,3 @@ std::string DetectDefaultBrowser(cRegistry& registry, cSettings& settings);
 
 // The "http" command that Windows starts, without its "%1" part.
 std::string GetBrowserCommand(cRegistry& registry);
-
-// Disables the internet items of the main window and turns their settings off in memory only;
-// the stored settings are left as they are.
-void DisableInternetItems(frmMain& window, cSettings& settings);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/frmProgress.h"
 #include "browser/ProfileScan.h"
 #include "files/FileSystem.h"
 #include "platform/AppError.h"
+#include "platform/Progress.h"
 #include "platform/System.h"
 #include "platform/UiServices.h"
 #include "settings/ProgramState.h"
@@ -29,15 +29,14 @@ std::string ApplicationDataFolder(cRegistry& registry) {
 
 // Unloads the progress window however the reading ends.
 struct ProgressShown {
-    frmProgress& window;
+    IProgress& window;
     ~ProgressShown() { window.Unload(); }
 };
 
 // The whole file, read in chunks with the progress window advanced after each chunk.
-std::string ReadWithProgress(const std::string& path) {
+std::string ReadWithProgress(const std::string& path, IProgress& progress) {
     TextStream stream = OpenTextFile(path, IOMode::ForReading);
     const std::uint64_t size = GetFile(path).Size();
-    frmProgress& progress = SharedProgressWindow();
     ProgressShown shown{progress};
     // An empty file would give the bar a maximum below its first value; it shows full instead.
     progress.SetMax(std::max(static_cast<float>(size), 1.0f));
@@ -68,9 +67,10 @@ std::string ListEntry(HWND list, int index) {
 
 }  // namespace
 
-void ReadNetscapeProfiles(cRegistry& registry, HWND cboProfile) {
+void ReadNetscapeProfiles(cRegistry& registry, HWND cboProfile, IProgress& progress) {
     const std::string base = ApplicationDataFolder(registry) + "\\Mozilla";
-    const ProfileScanResult scan = ScanProfileContent(ReadWithProgress(base + "\\registry.dat"));
+    const ProfileScanResult scan =
+        ScanProfileContent(ReadWithProgress(base + "\\registry.dat", progress));
     std::vector<NSProfile>& table = Program().nsProfiles;
     for (const NSProfile& profile : scan.found) {
         if (FolderExists(profile.folder)) table.push_back(profile);

@@ -9,15 +9,16 @@
 
 class cRegistry;
 class cSettings;
+class IProgress;
 
 inline constexpr const char* kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-// Reads "<AppData>\Mozilla\registry.dat" in chunks of 100 characters with the shared progress
-// window showing how far it has come, adds every profile whose folder exists to the program's
-// profile table, and fills `cboProfile` with the table's names, selecting the first. Raises
-// AppError when the file cannot be read or a profile folder has no name.
-void ReadNetscapeProfiles(cRegistry& registry, HWND cboProfile);
+// Reads "<AppData>\Mozilla\registry.dat" in chunks of 100 characters with `progress` showing
+// how far it has come (unloaded again at the end), adds every profile whose folder exists to the
+// program's profile table, and fills `cboProfile` with the table's names, selecting the first.
+// Raises AppError when the file cannot be read or a profile folder has no name.
+void ReadNetscapeProfiles(cRegistry& registry, HWND cboProfile, IProgress& progress);
 
 // Selects the saved profile (DefaultNSProfile) in `cboProfile`. A name that is not listed is
 // replaced, in memory and in the registry, by the name of the table's first profile.

@@ -1,8 +1,4 @@
-list(APPEND BRISVANE_PORTABLE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/BrowserText.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ProfileScan.cpp
-)
-list(APPEND BRISVANE_WINDOWS_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/BrowserDetection.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/NetscapeProfiles.cpp
-)
+# Default-browser detection and the Netscape/Mozilla profiles.
+brisvane_layer(browser DEPENDS settings
+    PORTABLE BrowserText.cpp ProfileFolder.cpp ProfileScan.cpp
+    WINDOWS BrowserDetection.cpp NetscapeProfiles.cpp)

@@ -1,3 +1,4 @@
+#include "browser/ProfileFolder.h"
 #include "clean/CleanItems.h"
 #include "clean/CookieCleaning.h"
 #include "clean/ReportText.h"
@@ -62,12 +63,7 @@ bool CleanNSCookies(cRegistry& registry, const cSettings& settings) {
 
 void CleanCookies(cRegistry& registry, std::string& report, const std::string& browser,
                   const cSettings& settings) {
-    report += ReportLine("Cleaning Internet Cookies");
-    try {
-        const bool complete =
-            browser == "IE" ? CleanIECookies(registry) : CleanNSCookies(registry, settings);
-        if (complete) report += ReportLine(kCompleted);
-    } catch (const std::exception&) {
-        // A failure ends the block without "Completed"; the report shows the clean incomplete.
-    }
+    WriteItemBlock(CleanItem::InternetCookies, report, [&] {
+        return browser == "IE" ? CleanIECookies(registry) : CleanNSCookies(registry, settings);
+    });
 }

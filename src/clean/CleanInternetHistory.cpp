@@ -1,6 +1,6 @@
+#include "clean/CleanItems.h"
 #include "clean/InternetCleaning.h"
 #include "clean/LocalStoreFilter.h"
-#include "clean/ReportText.h"
 #include "files/FileSystem.h"
 #include "platform/AppError.h"
 #include "platform/System.h"
@@ -46,31 +46,25 @@ void FilterNetscapeLocalStore(const std::string& profileFolder) {
 
 void CleanInternetHistory(std::string& report, const std::string& browser,
                           const std::string& profileFolder) {
-    report += ReportLine("Cleaning Internet History");
-    try {
+    WriteItemBlock(CleanItem::InternetHistory, report, [&] {
         if (browser == "IE") {
             if (!Program().automaticMode) Program().interactiveHistory = true;
             CallClearHistory(ProgramFolder());
         } else {
             DeleteNetscapeHistory(profileFolder);
         }
-        report += ReportLine(kCompleted);
-    } catch (const std::exception&) {
-        // Any failure ends the block silently, without "Completed".
-    }
+        return true;
+    });
 }
 
 void CleanURLHistory(cRegistry& registry, std::string& report, const std::string& browser,
                      const std::string& profileFolder) {
-    report += ReportLine("Cleaning Internet URL History");
-    try {
+    WriteItemBlock(CleanItem::InternetURLHistory, report, [&] {
         if (browser == "IE") {
             EmptyTypedUrls(registry);
         } else {
             FilterNetscapeLocalStore(profileFolder);
         }
-        report += ReportLine(kCompleted);
-    } catch (const std::exception&) {
-        // Any failure ends the block silently, without "Completed".
-    }
+        return true;
+    });
 }

@@ -1,6 +1,8 @@
 #include "clean/CleanItems.h"
 
-#include "settings/ProgramState.h"
+const CleanItemInfo& ItemInfo(CleanItem item) {
+    return kCleanItems[static_cast<std::size_t>(item)];
+}
 
 std::int16_t CountSelectedItems(const cSettings& settings) {
     std::int16_t count = 0;
@@ -10,10 +12,7 @@ std::int16_t CountSelectedItems(const cSettings& settings) {
     return count;
 }
 
-std::string GetNSProfileFolder(const cSettings& settings) {
-    const std::string wanted = settings.DefaultNSProfile();
-    for (const NSProfile& profile : Program().nsProfiles) {
-        if (profile.name == wanted) return profile.folder;
-    }
-    return "";
+void WriteItemBlock(CleanItem item, std::string& report, const std::function<bool()>& body) {
+    const CleanItemInfo& info = ItemInfo(item);
+    WriteReportBlock(report, info.title, info.rule, body);
 }

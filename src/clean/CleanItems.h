@@ -1,50 +1,69 @@
-// The nine cleaning items in the fixed order of a run, with the setting that selects each and
-// the caption the progress window shows while it runs.
+// The table of the nine cleaning items, the one place that knows an item. Each row, in the
+// fixed order of a run: the item, the cSettings property that selects it, the caption the
+// progress window shows while it runs (after "Brisvane is Currently "), the title of its report
+// block, what a failure leaves in the block, and the call of its routine (CleanRoutines.cpp
+// makes it with the run's context `c` and report text `r`). A new item is one row here and its
+// routine.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "clean/ReportText.h"
 #include "settings/cSettings.h"
 
-enum class CleanItem {
-    RunHistory,
-    DocumentHistory,
-    FindSearchHistory,
-    TempFiles,
-    InternetCookies,
-    InternetHistory,
-    TempInternetFiles,
-    InternetURLHistory,
-    RecycleBin,
-};
+// clang-format off
+#define BRISVANE_CLEAN_ITEMS(ROW)                                                              \
+    ROW(RunHistory, Run, "Cleaning: Run History...", "Cleaning Run History",                   \
+        kCompletedAnyway, CleanRunHistory(c.registry, r))                                      \
+    ROW(DocumentHistory, DocumentHistory, "Cleaning: Document History...",                     \
+        "Cleaning Document History", kErrorLine, CleanShellHistory(c.registry, r, kFalse))     \
+    ROW(FindSearchHistory, FindSearch, "Cleaning: Find/Search History...",                     \
+        "Cleaning Find/Search History", kErrorLine, CleanShellHistory(c.registry, r, kTrue))   \
+    ROW(TempFiles, TempFiles, "Cleaning: Temp Files...", "Cleaning Temp Files", kErrorLine,    \
+        CleanTempFiles(c.registry, r))                                                         \
+    ROW(InternetCookies, InternetCookies, "Cleaning: Internet Cookies...",                     \
+        "Cleaning Internet Cookies", kSilent,                                                  \
+        CleanCookies(c.registry, r, c.browser, c.settings))                                    \
+    ROW(InternetHistory, InternetHistory, "Cleaning: Internet History...",                     \
+        "Cleaning Internet History", kSilent,                                                  \
+        CleanInternetHistory(r, c.browser, c.profileFolder))                                   \
+    ROW(TempInternetFiles, TempInternet, "Cleaning: Temporary Internet Files...",              \
+        "Cleaning Temporary Internet Files", kSilent,                                          \
+        CleanTempInternetFiles(c.registry, r, c.browser, c.profileFolder))                     \
+    ROW(InternetURLHistory, InternetURLHistory, "Cleaning: Internet URL History...",           \
+        "Cleaning Internet URL History", kSilent,                                              \
+        CleanURLHistory(c.registry, r, c.browser, c.profileFolder))                            \
+    ROW(RecycleBin, RecycleBin, "Cleaning: Recycle Bin...", "Cleaning Recycle Bin",            \
+        kErrorLine, EmptyRecycleBin(r))
+// clang-format on
+
+#define BRISVANE_CLEAN_ITEM_NAME(item, setting, caption, title, rule, routine) item,
+enum class CleanItem { BRISVANE_CLEAN_ITEMS(BRISVANE_CLEAN_ITEM_NAME) };
+#undef BRISVANE_CLEAN_ITEM_NAME
 
 struct CleanItemInfo {
     CleanItem item;
     Boolean (cSettings::*selected)() const;
     const char* caption;  // follows "Brisvane is Currently "
+    const char* title;    // the first line of the item's report block
+    FailureRule rule;
 };
 
-inline constexpr std::array<CleanItemInfo, 9> kCleanItems{{
-    {CleanItem::RunHistory, &cSettings::Run, "Cleaning: Run History..."},
-    {CleanItem::DocumentHistory, &cSettings::DocumentHistory, "Cleaning: Document History..."},
-    {CleanItem::FindSearchHistory, &cSettings::FindSearch, "Cleaning: Find/Search History..."},
-    {CleanItem::TempFiles, &cSettings::TempFiles, "Cleaning: Temp Files..."},
-    {CleanItem::InternetCookies, &cSettings::InternetCookies, "Cleaning: Internet Cookies..."},
-    {CleanItem::InternetHistory, &cSettings::InternetHistory, "Cleaning: Internet History..."},
-    {CleanItem::TempInternetFiles, &cSettings::TempInternet,
-     "Cleaning: Temporary Internet Files..."},
-    {CleanItem::InternetURLHistory, &cSettings::InternetURLHistory,
-     "Cleaning: Internet URL History..."},
-    {CleanItem::RecycleBin, &cSettings::RecycleBin, "Cleaning: Recycle Bin..."},
-}};
+#define BRISVANE_CLEAN_ITEM_INFO(item, setting, caption, title, rule, routine) \
+    CleanItemInfo{CleanItem::item, &cSettings::setting, caption, title, FailureRule::rule},
+inline constexpr std::array kCleanItems{BRISVANE_CLEAN_ITEMS(BRISVANE_CLEAN_ITEM_INFO)};
+#undef BRISVANE_CLEAN_ITEM_INFO
 
 inline constexpr const char* kProgressPrefix = "Brisvane is Currently ";
+
+// The row of an item.
+const CleanItemInfo& ItemInfo(CleanItem item);
 
 // How many of the nine item settings are on (0 to 9).
 std::int16_t CountSelectedItems(const cSettings& settings);
 
-// The folder of the profile named by DefaultNSProfile in the program's profile table (first
-// exact, case-sensitive match), or "" when no profile has that name.
-std::string GetNSProfileFolder(const cSettings& settings);
+// The item's report block (WriteReportBlock with the item's title and failure rule).
+void WriteItemBlock(CleanItem item, std::string& report, const std::function<bool()>& body);

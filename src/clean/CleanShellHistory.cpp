@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "clean/CleanItems.h"
 #include "clean/DeleteEach.h"
 #include "clean/GeneralCleaning.h"
 #include "clean/ReportText.h"
@@ -88,28 +89,22 @@ void EmptyRecentFolder(const std::string& path, std::string& report) {
 
 }  // namespace
 
+// The Run history may not exist: a failure here is not worth a line in the report.
 void CleanRunHistory(cRegistry& registry, std::string& report) {
-    report += ReportLine("Cleaning Run History");
-    try {
+    WriteItemBlock(CleanItem::RunHistory, report, [&] {
         SelectKey(registry, "RunMRU");
         registry.DeleteKey();
-    } catch (const std::exception&) {
-        // The Run history may not exist; nothing here is worth a line in the report.
-    }
-    report += ReportLine(kCompleted);
+        return true;
+    });
 }
 
 void CleanShellHistory(cRegistry& registry, std::string& report, Boolean find) {
-    report +=
-        ReportLine(find != kFalse ? "Cleaning Find/Search History" : "Cleaning Document History");
-    try {
+    const CleanItem item =
+        find != kFalse ? CleanItem::FindSearchHistory : CleanItem::DocumentHistory;
+    WriteItemBlock(item, report, [&] {
         if (find != kFalse) EmptyFindHistory(registry);
         EmptyRecentFolder(RecentFolder(registry), report);
         if (find == kFalse && Program().windows7OrLater) ClearShellRecentItems(registry);
-        report += ReportLine(kCompleted);
-    } catch (const AppError& failure) {
-        report += ErrorLine(failure.Description());
-    } catch (const std::exception& failure) {
-        report += ErrorLine(failure.what());
-    }
+        return true;
+    });
 }

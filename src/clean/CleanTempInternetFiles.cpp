@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "clean/CleanItems.h"
 #include "clean/DeleteEach.h"
 #include "clean/InternetCleaning.h"
 #include "clean/ReportText.h"
@@ -79,27 +80,21 @@ void EmptyNetscapeCache(const std::string& profileFolder, std::string& report) {
 void CleanIECacheFolder(std::string& report, const std::string& browser,
                         const std::string& cacheFolder) {
     if (browser != "IE") return;
-    try {
+    ReportFailures(report, FailureRule::kErrorLine, [&] {
         WalkCache(cacheFolder, report);
-    } catch (const AppError& failure) {
-        report += ErrorLine(failure.Description());
-    } catch (const std::exception& failure) {
-        report += ErrorLine(failure.what());
-    }
+        return false;  // part of a block: the block's routine ends it
+    });
 }
 
 void CleanTempInternetFiles(cRegistry& registry, std::string& report, const std::string& browser,
                             const std::string& profileFolder) {
-    report += ReportLine("Cleaning Temporary Internet Files");
-    try {
+    WriteItemBlock(CleanItem::TempInternetFiles, report, [&] {
         if (browser == "IE") {
             CleanIECacheFolder(report, browser, IECacheFolder(registry));
             if (!Program().automaticMode) Program().interactiveCache = true;
         } else {
             EmptyNetscapeCache(profileFolder, report);
         }
-        report += ReportLine(kCompleted);
-    } catch (const std::exception&) {
-        // Any other failure ends the block silently, without "Completed".
-    }
+        return true;
+    });
 }

@@ -1,6 +1,7 @@
 #include "clean/ReportText.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace {
 
@@ -57,4 +58,21 @@ std::string CacheFolderInUseLine(const std::string& folderName) {
 
 std::string ErrorLine(const std::string& description) {
     return ReportLine("Error: " + description);
+}
+
+void ReportFailures(std::string& report, FailureRule rule, const std::function<bool()>& body) {
+    bool complete = false;
+    try {
+        complete = body();
+    } catch (const std::exception& failure) {
+        if (rule == FailureRule::kErrorLine) report += ErrorLine(failure.what());
+        complete = rule == FailureRule::kCompletedAnyway;
+    }
+    if (complete) report += ReportLine(kCompleted);
+}
+
+void WriteReportBlock(std::string& report, const std::string& title, FailureRule rule,
+                      const std::function<bool()>& body) {
+    report += ReportLine(title);
+    ReportFailures(report, rule, body);
 }

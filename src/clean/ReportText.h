@@ -2,6 +2,7 @@
 // file's name. Dates use the locale's three-letter month abbreviation, passed in by the caller.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/ClockTime.h"
@@ -34,3 +35,19 @@ std::string CacheFolderInUseLine(const std::string& folderName);
 // "Error: <description>"
 std::string ErrorLine(const std::string& description);
 inline constexpr const char* kCompleted = "Completed";
+
+// What a failure inside a report block leaves in the report.
+enum class FailureRule {
+    kCompletedAnyway,  // nothing: the failure is passed over and the block ends "Completed"
+    kErrorLine,        // "Error: <description>" ends the block
+    kSilent,           // the block ends there, without "Completed"
+};
+
+// One routine's block: the title line, then `body`, which appends its own lines and returns
+// true when the item was cleaned in full, then "Completed" when it was. A failure (any
+// exception) leaves what `rule` says and never reaches the caller.
+void WriteReportBlock(std::string& report, const std::string& title, FailureRule rule,
+                      const std::function<bool()>& body);
+
+// The same without the title line: a part of a block that records its own failures.
+void ReportFailures(std::string& report, FailureRule rule, const std::function<bool()>& body);

@@ -1,72 +1,46 @@
 #include "clean/RunClean.h"
 
-#include "app/frmProgress.h"
-#include "clean/CleanItems.h"
+#include "browser/ProfileFolder.h"
 #include "clean/CleanRoutines.h"
-#include "clean/ReportText.h"
+#include "clean/CleanRun.h"
 #include "clean/WriteReport.h"
+#include "platform/Progress.h"
 #include "platform/UiServices.h"
 #include "settings/cSettings.h"
 
 namespace {
 
-// Date and time come from two separate readings of the clock.
-std::string StampDate() {
-    ClockTime now = Ui().Now();
-    return FormatReportDate(now, Ui().MonthAbbreviation(now.month));
-}
+// The program's own message loop, pauses, clock, message box, routines and report writer.
+class ProgramRun : public ICleanRunHost {
+  public:
+    ProgramRun(CleanContext& context, IProgress& progress)
+        : context_(context), progress_(progress) {}
 
-std::string StampTime() { return FormatReportTime(Ui().Now()); }
+    void DoEvents() override { Ui().DoEvents(); }
+    void Pause(unsigned milliseconds) override { Ui().Pause(milliseconds); }
+    std::string Date() override {
+        const ClockTime now = Ui().Now();
+        return FormatReportDate(now, Ui().MonthAbbreviation(now.month));
+    }
+    std::string Time() override { return FormatReportTime(Ui().Now()); }
+    void Tell(const std::string& message) override {
+        Ui().ShowMessage(message, MB_OK | MB_ICONINFORMATION);
+    }
+    void Clean(const CleanItemInfo& item, std::string& report) override {
+        CleanOneItem(item.item, context_, report);
+    }
+    void WriteReport(const std::string& report) override { ::WriteReport(report, progress_); }
 
-void Advance(frmProgress& progress, const std::string& caption) {
-    progress.SetValue(progress.Value() + 1);
-    progress.SetCaption(caption);
-    Ui().DoEvents();
-}
+  private:
+    CleanContext& context_;
+    IProgress& progress_;
+};
 
 }  // namespace
 
-void RunClean(cRegistry& registry, cSettings& settings, Boolean quiet) {
-    frmProgress progress;
-    RunClean(registry, settings, quiet, progress);
-}
-
-std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet,
-                     frmProgress& progress) {
-    const Boolean display = settings.DisplayProgress();
-    const std::int16_t count = CountSelectedItems(settings);
+std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet, IProgress& progress) {
     CleanContext context{registry, settings, settings.DefaultBrowser(), ""};
     if (context.browser == "NS") context.profileFolder = GetNSProfileFolder(settings);
-
-    std::string date = StampDate();
-    std::string report = ReportStartLine(date, StampTime());
-
-    if (quiet == kFalse && display != kFalse) {
-        if (count == 0) {
-            Ui().ShowMessage("No Items selected for Cleaning.", MB_OK | MB_ICONINFORMATION);
-            return "";
-        }
-        progress.SetMax(static_cast<float>(count + 2));
-        progress.Show();
-        progress.SetValue(1);
-        Ui().DoEvents();
-        Ui().Pause(1000);
-    }
-    if (count == 0) return "";
-
-    for (const CleanItemInfo& info : kCleanItems) {
-        if ((settings.*info.selected)() == kFalse) continue;
-        Advance(progress, std::string(kProgressPrefix) + info.caption);
-        CleanOneItem(info.item, context, report);
-        Ui().Pause(2000);
-    }
-
-    Advance(progress, "Brisvane: Completing...");
-    Ui().Pause(1000);
-
-    date = StampDate();
-    report += ReportEndLine(date, StampTime());
-    if (settings.Report() != kFalse) WriteReport(report, progress);
-    progress.Unload();
-    return report;
+    ProgramRun run(context, progress);
+    return RunCleanSteps(settings, quiet, progress, run);
 }

@@ -8,12 +8,9 @@
 
 class cRegistry;
 class cSettings;
-class frmProgress;
+class IProgress;
 
-// Creates a new progress window for the run and unloads it at the end.
-void RunClean(cRegistry& registry, cSettings& settings, Boolean quiet);
-
-// The run itself, on a progress window the caller provides (unloaded at the end). Returns the
-// report text of the run ("" when the run ended before cleaning anything).
-std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet,
-                     frmProgress& progress);
+// The run on a progress window the caller provides (unloaded at the end); the program gives
+// each run a new one (app/frmProgress.h). Returns the report text of the run ("" when the run
+// ended before cleaning anything).
+std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet, IProgress& progress);

@@ -1,9 +1,9 @@
 #include "clean/WriteReport.h"
 
-#include "app/frmProgress.h"
 #include "clean/ReportText.h"
 #include "files/FileSystem.h"
 #include "platform/AppError.h"
+#include "platform/Progress.h"
 #include "platform/System.h"
 #include "platform/UiServices.h"
 
@@ -27,11 +27,11 @@ void SaveReport(const std::string& report, const std::string& folder) {
 
 std::string ReportsFolder() { return ProgramFolder() + "\\Reports"; }
 
-void WriteReport(const std::string& report, frmProgress& progress) {
+void WriteReport(const std::string& report, IProgress& progress) {
     WriteReport(report, progress, ReportsFolder());
 }
 
-void WriteReport(const std::string& report, frmProgress& progress, const std::string& folder) {
+void WriteReport(const std::string& report, IProgress& progress, const std::string& folder) {
     progress.SetCaption("Brisvane: Writing Report...");
     Ui().DoEvents();
     Ui().Pause(2000);

@@ -1,6 +1,6 @@
 #include "cookies/KeepList.h"
 
-#include "clean/CleanItems.h"
+#include "browser/ProfileFolder.h"
 #include "settings/SettingsStore.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"

@@ -1,8 +1,5 @@
-list(APPEND BRISVANE_PORTABLE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/CookieLines.cpp
-)
-list(APPEND BRISVANE_WINDOWS_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/KeepList.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/frmCookies.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/frmViewCookie.cpp
-)
+# The cookie keep-lists and their windows. The Netscape keep-list lives in the chosen
+# profile's folder, which browser/ finds.
+brisvane_layer(cookies DEPENDS browser
+    PORTABLE CookieLines.cpp
+    WINDOWS KeepList.cpp frmCookies.cpp frmViewCookie.cpp)

@@ -28,7 +28,6 @@ struct FolderEntry {
 
     bool IsFolder() const { return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     bool IsLink() const { return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
-    bool IsReadOnly() const { return (attributes & FILE_ATTRIBUTE_READONLY) != 0; }
 };
 
 // The direct entries of a folder in the order the file system gives them, without "." and

@@ -1,10 +1,4 @@
-list(APPEND BRISVANE_PORTABLE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/FileErrorNumber.cpp
-)
-list(APPEND BRISVANE_WINDOWS_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/FileError.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/FileSystem.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TextStream.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TreeDelete.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Win32Path.cpp
-)
+# File-system access for the layers above: files, folders, text streams, tree deletion.
+brisvane_layer(files DEPENDS platform
+    PORTABLE FileErrorNumber.cpp
+    WINDOWS FileError.cpp FileSystem.cpp TextStream.cpp TreeDelete.cpp Win32Path.cpp)

@@ -41,7 +41,6 @@ class Dialog {
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     std::string ItemText(int id) const;
     void SetItemText(int id, const std::string& text);
-    bool IsModal() const { return modal_; }
 
     // Sizes the client area from twips at the screen's resolution and centres the window.
     void SetClientSizeTwips(int widthTwips, int heightTwips);

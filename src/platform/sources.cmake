@@ -1,9 +1,7 @@
-list(APPEND BRISVANE_PORTABLE_SOURCES
-)
-list(APPEND BRISVANE_WINDOWS_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/Crypto.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Dialog.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RegistryApi.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/System.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/UiServices.cpp
-)
+# The only code that calls Win32 directly besides the windows: registry API, system and UI
+# services, the dialog base. The generated version header and the system libraries come with
+# it to every layer.
+brisvane_layer(platform
+    WINDOWS Crypto.cpp Dialog.cpp RegistryApi.cpp System.cpp UiServices.cpp
+    INCLUDES ${CMAKE_BINARY_DIR}/generated
+    LIBRARIES ${BRISVANE_SYSTEM_LIBRARIES})

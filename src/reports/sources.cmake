@@ -1,7 +1,4 @@
-list(APPEND BRISVANE_PORTABLE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/ReportList.cpp
-)
-list(APPEND BRISVANE_WINDOWS_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/frmReports.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/frmViewReport.cpp
-)
+# The saved cleaning reports and their windows.
+brisvane_layer(reports DEPENDS settings
+    PORTABLE ReportList.cpp
+    WINDOWS frmReports.cpp frmViewReport.cpp)

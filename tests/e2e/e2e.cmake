@@ -4,10 +4,8 @@
 set(e2e_dir ${PROJECT_SOURCE_DIR}/tests/e2e)
 add_executable(brisvane_e2e_driver ${e2e_dir}/Driver.cpp ${e2e_dir}/Scenarios.cpp
                                    ${PROJECT_SOURCE_DIR}/tests/windows/ShutdownFilesGuard.cpp)
-target_include_directories(brisvane_e2e_driver PRIVATE ${PROJECT_SOURCE_DIR}/src
-                                                       ${PROJECT_SOURCE_DIR}/tests/windows
-                                                       ${CMAKE_BINARY_DIR}/generated)
-target_link_libraries(brisvane_e2e_driver PRIVATE brisvane_core user32 gdi32 advapi32 comctl32)
+target_include_directories(brisvane_e2e_driver PRIVATE ${PROJECT_SOURCE_DIR}/tests/windows)
+target_link_libraries(brisvane_e2e_driver PRIVATE brisvane_app user32 gdi32 advapi32 comctl32)
 add_dependencies(brisvane_e2e_driver Brisvane)
 
 foreach(scenario start-tick-clean password-logon-tray)

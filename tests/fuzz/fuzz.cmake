@@ -14,12 +14,12 @@ set(fuzz_targets
 )
 
 set(fuzz_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-target_compile_options(brisvane_portable PRIVATE -fsanitize=fuzzer-no-link ${fuzz_sanitizers})
+brisvane_layer_compile_options(-fsanitize=fuzzer-no-link ${fuzz_sanitizers})
 foreach(name ${fuzz_targets})
     add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer ${fuzz_sanitizers})
     target_link_options(${name} PRIVATE -fsanitize=fuzzer ${fuzz_sanitizers})
-    target_link_libraries(${name} PRIVATE brisvane_portable)
+    target_link_libraries(${name} PRIVATE brisvane_app)
 endforeach()
 # The list for run.sh.
 string(REPLACE ";" "\n" fuzz_target_lines "${fuzz_targets}")

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "browser/ProfileFolder.h"
 #include "clean/CleanItems.h"
 #include "settings/ProgramState.h"
 

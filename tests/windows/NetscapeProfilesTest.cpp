@@ -9,7 +9,7 @@
 #include "RegistryOverride.h"
 #include "Sandbox.h"
 #include "app/frmProgressIds.h"
-#include "clean/CleanItems.h"
+#include "browser/ProfileFolder.h"
 #include "files/Win32Path.h"
 
 namespace {

@@ -6,6 +6,8 @@
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
 
+// The order, captions, bar and pauses of runs that need no window of their own are tested
+// without Windows (tests/native/CleanRunTest.cpp); these cases run them on the real window.
 namespace {
 
 // What the progress window showed at one pump or pause of the run.
@@ -95,31 +97,6 @@ TEST_F(RunCleanTest, AllItemsRunInFixedOrderWithTheirCaptions) {
     EXPECT_EQ(ui.pauses.size(), 11u);
 }
 
-TEST_F(RunCleanTest, HiddenRunKeepsDesignedMaximumAndNeverShows) {
-    settings.SetDisplayProgress(kFalse);
-    settings.SetTempFiles(kTrue);
-    settings.SetRecycleBin(kTrue);
-    RunClean(registry, settings, kFalse, progress);
-
-    for (const Snapshot& s : snapshots) {
-        EXPECT_FALSE(s.visible);
-        EXPECT_EQ(s.max, 100.0f);
-    }
-    EXPECT_EQ(Values("events"), (std::vector<float>{1, 2, 3}));
-    EXPECT_EQ(ui.pauses, (std::vector<DWORD>{2000, 2000, 1000}));
-    EXPECT_FALSE(progress.IsLoaded());
-}
-
-TEST_F(RunCleanTest, QuietRunNeverShowsTheWindowEvenWithProgressOn) {
-    settings.SetDisplayProgress(kTrue);
-    settings.SetRun(kTrue);
-    RunClean(registry, settings, kTrue, progress);
-    ASSERT_FALSE(snapshots.empty());
-    for (const Snapshot& s : snapshots) EXPECT_FALSE(s.visible);
-    EXPECT_EQ(ui.pauses, (std::vector<DWORD>{2000, 1000}));
-    EXPECT_FALSE(progress.IsLoaded());
-}
-
 TEST_F(RunCleanTest, NoItemWithProgressOnShowsOnlyTheMessage) {
     settings.SetDisplayProgress(kTrue);
     settings.SetReport(kTrue);
@@ -128,17 +105,6 @@ TEST_F(RunCleanTest, NoItemWithProgressOnShowsOnlyTheMessage) {
     EXPECT_EQ(ui.messages[0].text, "No Items selected for Cleaning.");
     EXPECT_EQ(ui.messages[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
     EXPECT_EQ(ui.messages[0].flags & MB_TYPEMASK, static_cast<UINT>(MB_OK));
-    EXPECT_TRUE(snapshots.empty());
-    EXPECT_TRUE(ui.pauses.empty());
-    EXPECT_FALSE(progress.IsLoaded());
-}
-
-TEST_F(RunCleanTest, NoItemWithProgressOffOrQuietDoesNothing) {
-    settings.SetReport(kTrue);
-    RunClean(registry, settings, kFalse, progress);
-    settings.SetDisplayProgress(kTrue);
-    RunClean(registry, settings, kTrue, progress);
-    EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(snapshots.empty());
     EXPECT_TRUE(ui.pauses.empty());
     EXPECT_FALSE(progress.IsLoaded());

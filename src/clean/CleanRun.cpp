@@ -1,0 +1,55 @@
+#include "clean/CleanRun.h"
+
+#include "platform/Progress.h"
+
+namespace {
+
+void Advance(IProgress& progress, ICleanRunHost& host, const std::string& caption) {
+    progress.SetValue(progress.Value() + 1);
+    progress.SetCaption(caption);
+    host.DoEvents();
+}
+
+// Shows the window with its bar at the first of count + 2 steps.
+void ShowProgress(IProgress& progress, ICleanRunHost& host, std::int16_t count) {
+    progress.SetMax(static_cast<float>(count + 2));
+    progress.Show();
+    progress.SetValue(1);
+    host.DoEvents();
+    host.Pause(1000);
+}
+
+}  // namespace
+
+std::string RunCleanSteps(const cSettings& settings, Boolean quiet, IProgress& progress,
+                          ICleanRunHost& host) {
+    const Boolean display = settings.DisplayProgress();
+    const std::int16_t count = CountSelectedItems(settings);
+    std::string date = host.Date();
+    std::string report = ReportStartLine(date, host.Time());
+
+    if (quiet == kFalse && display != kFalse) {
+        if (count == 0) {
+            host.Tell(kNoItemsMessage);
+            return "";
+        }
+        ShowProgress(progress, host, count);
+    }
+    if (count == 0) return "";
+
+    for (const CleanItemInfo& info : kCleanItems) {
+        if ((settings.*info.selected)() == kFalse) continue;
+        Advance(progress, host, std::string(kProgressPrefix) + info.caption);
+        host.Clean(info, report);
+        host.Pause(2000);
+    }
+
+    Advance(progress, host, kCompletingCaption);
+    host.Pause(1000);
+
+    date = host.Date();
+    report += ReportEndLine(date, host.Time());
+    if (settings.Report() != kFalse) host.WriteReport(report);
+    progress.Unload();
+    return report;
+}

@@ -1,0 +1,32 @@
+// The steps of one clean run, apart from what they act on: the selected items in the table's
+// order, the progress window's captions and bar, the pauses, the message when nothing is
+// selected, and the report text from its START line to its END line.
+#pragma once
+
+#include <string>
+
+#include "clean/CleanItems.h"
+
+class IProgress;
+
+inline constexpr const char* kNoItemsMessage = "No Items selected for Cleaning.";
+inline constexpr const char* kCompletingCaption = "Brisvane: Completing...";
+
+// What a run acts on. RunClean gives it the program's own: the message loop, pauses, the clock,
+// an information box, the items' routines and the report writer.
+class ICleanRunHost {
+  public:
+    virtual ~ICleanRunHost() = default;
+    virtual void DoEvents() = 0;
+    virtual void Pause(unsigned milliseconds) = 0;
+    virtual std::string Date() = 0;  // one reading of the clock, "dd-mmm-yyyy"
+    virtual std::string Time() = 0;  // another reading, "hh:mm:ss"
+    virtual void Tell(const std::string& message) = 0;
+    virtual void Clean(const CleanItemInfo& item, std::string& report) = 0;
+    virtual void WriteReport(const std::string& report) = 0;
+};
+
+// One run (see RunClean). Each item's setting is read just before the item. Returns the report
+// text ("" when the run ended before cleaning anything).
+std::string RunCleanSteps(const cSettings& settings, Boolean quiet, IProgress& progress,
+                          ICleanRunHost& host);
