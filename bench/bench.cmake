@@ -5,3 +5,5 @@ add_executable(brisvane_bench_cookies ${PROJECT_SOURCE_DIR}/bench/CookieBench.cp
 target_link_libraries(brisvane_bench_cookies PRIVATE brisvane_app)
 add_executable(brisvane_bench_cache ${PROJECT_SOURCE_DIR}/bench/CacheBench.cpp)
 target_link_libraries(brisvane_bench_cache PRIVATE brisvane_app)
+add_executable(brisvane_bench_browser_db ${PROJECT_SOURCE_DIR}/bench/BrowserDbBench.cpp)
+target_link_libraries(brisvane_bench_browser_db PRIVATE brisvane_app)

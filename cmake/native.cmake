@@ -8,3 +8,5 @@ add_executable(brisvane_native_tests ${native_tests})
 target_compile_options(brisvane_native_tests PRIVATE ${sanitizers})
 target_link_libraries(brisvane_native_tests PRIVATE brisvane_app GTest::gtest_main)
 gtest_discover_tests(brisvane_native_tests TEST_PREFIX "native.")
+target_compile_definitions(brisvane_native_tests
+                           PRIVATE BRISVANE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")

@@ -12,6 +12,8 @@ brisvane_split_debug_info(Brisvane)
 file(GLOB windows_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/windows/*.cpp)
 add_executable(brisvane_windows_tests ${windows_tests} $<TARGET_OBJECTS:brisvane_resources>)
 target_include_directories(brisvane_windows_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/windows)
+target_compile_definitions(brisvane_windows_tests
+                           PRIVATE BRISVANE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
 target_link_libraries(brisvane_windows_tests PRIVATE brisvane_app GTest::gtest)
 gtest_discover_tests(brisvane_windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST
                      DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)

@@ -1,4 +1,4 @@
-# Default-browser detection and the Netscape/Mozilla profiles.
-brisvane_layer(browser DEPENDS settings
+# Default-browser detection, the Netscape/Mozilla profiles and the Chromium-family browsers.
+brisvane_layer(browser DEPENDS settings chromium
     PORTABLE BrowserText.cpp ProfileFolder.cpp ProfileScan.cpp
-    WINDOWS BrowserDetection.cpp NetscapeProfiles.cpp)
+    WINDOWS BrowserDetection.cpp ChromiumBrowsers.cpp NetscapeProfiles.cpp)

@@ -1,5 +1,5 @@
 # cRegistry, cSettings and the settings store, the password procedures and their windows.
 brisvane_layer(settings DEPENDS files
     PORTABLE FlagText.cpp PasswordHash.cpp ProgramState.cpp RegistryData.cpp Variant.cpp
-    WINDOWS cRegistry.cpp cRegistryAssociations.cpp frmLogon.cpp frmPassword.cpp Password.cpp
+    WINDOWS BrowserSettings.cpp cRegistry.cpp cRegistryAssociations.cpp frmLogon.cpp frmPassword.cpp Password.cpp
             RegKey.cpp SettingsStore.cpp)

@@ -11,6 +11,9 @@ set(fuzz_targets
     CookieLinesFuzz    # cookies.txt: classification, listing and rewrite
     LocalStoreFuzz     # localstore.rdf: the typed-address filter
     ShutdownTextFuzz   # the uninstall log and the folders the shut-down scripts name
+    ChromiumLocalStateFuzz  # a Chromium-family browser's profile list (Local State)
+    ChromiumBookmarksFuzz   # a Chromium-family profile's Bookmarks
+    SiteKeepListFuzz        # the site keep rule of the browsers' cookies
 )
 
 set(fuzz_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

@@ -135,7 +135,17 @@ std::string ReadBytes(const std::string& path) {
 
 bool Exists(const std::string& path) { return PathAttributes(path) != INVALID_FILE_ATTRIBUTES; }
 
+// Creates the folder and whichever of its parents are missing.
+void MakeFolders(const std::string& path) {
+    for (std::size_t at = path.find('\\', 3); at != std::string::npos;
+         at = path.find('\\', at + 1)) {
+        if (!Exists(path.substr(0, at))) MakeFolder(path.substr(0, at));
+    }
+    if (!Exists(path)) MakeFolder(path);
+}
+
 void BuildTree(const std::string& root, const FileTree& tree) {
+    MakeFolders(root);
     for (const auto& [relative, bytes] : tree) {
         for (std::size_t at = relative.find('\\'); at != std::string::npos;
              at = relative.find('\\', at + 1)) {

@@ -41,7 +41,7 @@ std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
 
 // A tree of folders and files below a root: relative path → bytes; a path that ends in "\\"
-// is a folder. Builds the tree (parents first) and reads it back whole, so that a test states
+// is a folder. Builds the tree (the root and parents first) and reads it back whole, so that a test states
 // what a folder holds before and after in one table.
 using FileTree = std::map<std::string, std::string>;
 void BuildTree(const std::string& root, const FileTree& tree);

@@ -1,0 +1,54 @@
+#include "chromium/CookieDatabase.h"
+
+#include <algorithm>
+
+#include "chromium/DatabaseCleaning.h"
+#include "sqlite/Transaction.h"
+
+namespace chromium {
+
+namespace {
+
+std::vector<std::string> HostKeys(sqlite::Database& db) {
+    sqlite::Statement query = db.Prepare("SELECT DISTINCT host_key FROM main.cookies");
+    std::vector<std::string> hosts;
+    while (query.Step()) hosts.push_back(query.ColumnText(0));
+    return hosts;
+}
+
+}  // namespace
+
+long long CleanCookieDatabase(const std::string& path, const SiteKeepList& keep) {
+    sqlite::Database db = OpenForCleaning(path);
+    if (!HasTable(db, "cookies")) return 0;
+    sqlite::Transaction transaction(db);
+    // The hosts the list does not keep, then one statement for all their rows.
+    db.Execute("CREATE TEMP TABLE doomed_hosts (host TEXT PRIMARY KEY)");
+    sqlite::Statement doom = db.Prepare("INSERT INTO temp.doomed_hosts VALUES (?1)");
+    for (const std::string& host : HostKeys(db)) {
+        if (keep.Keeps(host)) continue;
+        doom.Bind(1, host).Run();
+        doom.Reset();
+    }
+    db.Execute("DELETE FROM main.cookies WHERE host_key IN (SELECT host FROM temp.doomed_hosts)");
+    long long removed = db.Changes();
+    db.Execute("DROP TABLE temp.doomed_hosts");
+    transaction.Commit();
+    FinishCleaning(db);
+    return removed;
+}
+
+std::vector<std::string> CookieHosts(const std::string& path) {
+    sqlite::Database db(path, sqlite::OpenMode::ReadOnly);
+    if (!HasTable(db, "cookies")) return {};
+    std::vector<std::string> hosts;
+    for (const std::string& host : HostKeys(db)) {
+        std::string normalized = NormalizedHost(host);
+        if (!normalized.empty()) hosts.push_back(std::move(normalized));
+    }
+    std::sort(hosts.begin(), hosts.end());
+    hosts.erase(std::unique(hosts.begin(), hosts.end()), hosts.end());
+    return hosts;
+}
+
+}  // namespace chromium

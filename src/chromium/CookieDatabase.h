@@ -1,0 +1,22 @@
+// The cookie databases of a Chromium-family profile (`Network\Cookies`, and the older
+// `Cookies` in the profile folder): cleaning by the site keep-list, and the hosts listed for
+// choosing sites. A database without a `cookies` table holds no cookies.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "chromium/SiteKeepList.h"
+
+namespace chromium {
+
+// Deletes every row of `cookies` whose `host_key` the keep-list does not keep, and answers how
+// many went. Raises AppError as DatabaseCleaning.h says; on an error nothing has changed.
+long long CleanCookieDatabase(const std::string& path, const SiteKeepList& keep);
+
+// The hosts of the database's cookies, lower-cased and without leading dots, unique and
+// sorted. Opens the database for reading only; raises AppError (70 while the browser holds it
+// locked).
+std::vector<std::string> CookieHosts(const std::string& path);
+
+}  // namespace chromium

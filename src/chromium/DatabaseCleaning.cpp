@@ -1,0 +1,41 @@
+#include "chromium/DatabaseCleaning.h"
+
+#include <algorithm>
+
+#include "chromium/ChromiumError.h"
+
+namespace chromium {
+
+sqlite::Database OpenForCleaning(const std::string& path) {
+    sqlite::Database db(path, sqlite::OpenMode::ReadWrite);
+    // A page cache of up to 64 MiB keeps the pages the check reads for the changes that
+    // follow, instead of reading them from the file a second time.
+    db.Execute("PRAGMA cache_size = -65536");
+    if (db.QueryText("PRAGMA quick_check") != "ok") RaiseCorrupt();
+    db.Execute("PRAGMA secure_delete = ON; PRAGMA temp_store = MEMORY");
+    return db;
+}
+
+void FinishCleaning(sqlite::Database& db) {
+    if (db.QueryText("PRAGMA journal_mode") != "wal") return;
+    sqlite::Statement checkpoint = db.Prepare("PRAGMA wal_checkpoint(TRUNCATE)");
+    // The first column says whether the checkpoint was blocked by another connection.
+    if (checkpoint.Step() && checkpoint.ColumnInt64(0) != 0)
+        throw AppError(err::kPermissionDenied, sqlite::kErrorSource, "Permission denied");
+}
+
+bool HasTable(sqlite::Database& db, const std::string& table) {
+    std::vector<std::string> tables = db.TableNames();
+    return std::find(tables.begin(), tables.end(), table) != tables.end();
+}
+
+std::string QuotedName(const std::string& name) {
+    std::string quoted = "\"";
+    for (char c : name) {
+        quoted += c;
+        if (c == '"') quoted += '"';
+    }
+    return quoted + "\"";
+}
+
+}  // namespace chromium

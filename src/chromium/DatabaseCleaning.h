@@ -1,0 +1,28 @@
+// What every clean of a browser database shares. The database is opened through SQLite as it
+// is: a `-journal` or `-wal` file beside it is never touched here, so SQLite rolls a hot
+// journal back when it first reads the file. Nothing is changed unless the database passes
+// SQLite's quick check; the changes are made in one transaction with secure delete on, so
+// that deleted rows are overwritten in the file, and a database in WAL mode is checkpointed
+// afterwards so that its `-wal` file keeps none of them either.
+#pragma once
+
+#include <string>
+
+#include "sqlite/Database.h"
+
+namespace chromium {
+
+// Opens an existing database for changing, checks it and turns secure delete on. Raises
+// AppError: 70 when another program holds it locked (a running browser), the malformed-
+// database error when the check fails, SQLite's own error otherwise.
+sqlite::Database OpenForCleaning(const std::string& path);
+
+// After the transaction's commit: copies a WAL database's log into the file and empties it.
+void FinishCleaning(sqlite::Database& db);
+
+bool HasTable(sqlite::Database& db, const std::string& table);
+
+// A table or column name quoted for SQL.
+std::string QuotedName(const std::string& name);
+
+}  // namespace chromium

@@ -1,0 +1,73 @@
+#include "chromium/HistoryDatabase.h"
+
+#include <algorithm>
+
+#include "chromium/DatabaseCleaning.h"
+#include "sqlite/Transaction.h"
+
+namespace chromium {
+
+const std::vector<std::string> kHistoryTables = {
+    "visits",
+    "visit_source",
+    "keyword_search_terms",
+    "segments",
+    "segment_usage",
+    "downloads",
+    "downloads_url_chains",
+    "downloads_slices",
+    "visited_links",
+    "content_annotations",
+    "context_annotations",
+    "clusters",
+    "clusters_and_visits",
+    "cluster_keywords",
+    "cluster_visit_duplicates",
+};
+
+const std::vector<std::string> kHistorySideFiles = {
+    "Visited Links",
+    "Top Sites",
+    "History Provider Cache",
+    "Shortcuts",
+    "Network Action Predictor",
+    "Archived History",
+};
+
+namespace {
+
+bool IsHistoryTable(const std::string& table) {
+    return std::find(kHistoryTables.begin(), kHistoryTables.end(), table) != kHistoryTables.end() ||
+           table.rfind("clusters", 0) == 0;
+}
+
+// Deletes the `urls` rows of pages not bookmarked and clears the visit data of the others.
+void KeepBookmarkedUrls(sqlite::Database& db, const std::vector<std::string>& bookmarkedUrls) {
+    db.Execute("CREATE TEMP TABLE kept_urls (url TEXT PRIMARY KEY)");
+    sqlite::Statement insert = db.Prepare("INSERT OR IGNORE INTO temp.kept_urls VALUES (?1)");
+    for (const std::string& url : bookmarkedUrls) {
+        insert.Bind(1, url).Run();
+        insert.Reset();
+    }
+    db.Execute(
+        "DELETE FROM main.urls WHERE url NOT IN (SELECT url FROM temp.kept_urls);"
+        "UPDATE main.urls SET visit_count = 0, typed_count = 0, last_visit_time = 0;"
+        "DROP TABLE temp.kept_urls");
+}
+
+}  // namespace
+
+void CleanHistoryDatabase(const std::string& path, const std::vector<std::string>& bookmarkedUrls) {
+    sqlite::Database db = OpenForCleaning(path);
+    std::vector<std::string> tables = db.TableNames();
+    sqlite::Transaction transaction(db);
+    for (const std::string& table : tables) {
+        if (IsHistoryTable(table)) db.Execute("DELETE FROM main." + QuotedName(table));
+    }
+    if (std::find(tables.begin(), tables.end(), "urls") != tables.end())
+        KeepBookmarkedUrls(db, bookmarkedUrls);
+    transaction.Commit();
+    FinishCleaning(db);
+}
+
+}  // namespace chromium

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+
+#include "ChromiumFixture.h"
+#include "chromium/Bookmarks.h"
+#include "chromium/ChromiumError.h"
+#include "chromium/HistoryDatabase.h"
+#include "sqlite/Database.h"
+#include "sqlite/Transaction.h"
+
+namespace {
+
+const std::string kGone = "http://www.other.org:18765/gone";
+
+std::vector<std::string> FixtureBookmarks() {
+    return chromium::BookmarkedUrls(
+        fixture::ReadBytes(fixture::ChromiumUserData() / "Default" / "Bookmarks"));
+}
+
+std::vector<std::string> Rows(const fixture::fs::path& db, const std::string& sql) {
+    sqlite::Database database(db.string(), sqlite::OpenMode::ReadOnly);
+    sqlite::Statement query = database.Prepare(sql);
+    std::vector<std::string> rows;
+    while (query.Step()) {
+        std::string row;
+        for (int c = 0; c < query.ColumnCount(); ++c) row += (c ? "|" : "") + query.ColumnText(c);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+long long Count(const fixture::fs::path& db, const std::string& table) {
+    return std::stoll(Rows(db, "SELECT count(*) FROM " + table).at(0));
+}
+
+}  // namespace
+
+// On the database as the browser wrote it, and as a version without some of the listed tables
+// would have it (dropped as the browser's own SQLite deletes: with secure delete).
+TEST(HistoryDatabase, KeepsOnlyBookmarkedUrlsWithTheirVisitDataCleared) {
+    for (const char* before :
+         {"", "PRAGMA secure_delete = ON; DROP TABLE visited_links; DROP TABLE clusters"}) {
+        SCOPED_TRACE(before);
+        fixture::Scratch scratch;
+        fixture::fs::path history = scratch.CopyOfDefault("History", "History");
+        sqlite::Database(history.string(), sqlite::OpenMode::ReadWrite).Execute(before);
+        ASSERT_NE(fixture::ReadBytes(history).find(kGone), std::string::npos);
+        ASSERT_GT(Count(history, "visits"), 0);
+        std::vector<std::string> meta = Rows(history, "SELECT * FROM meta ORDER BY key");
+
+        chromium::CleanHistoryDatabase(history.string(), FixtureBookmarks());
+
+        EXPECT_EQ(Rows(history,
+                       "SELECT url, visit_count, typed_count, last_visit_time FROM urls"
+                       " ORDER BY url"),
+                  (std::vector<std::string>{"http://example.com:18765/kept|0|0|0",
+                                            "http://www.other.org:18765/saved|0|0|0"}));
+        for (const std::string& table : Rows(history, "SELECT name FROM sqlite_schema")) {
+            const std::vector<std::string>& listed = chromium::kHistoryTables;
+            if (std::find(listed.begin(), listed.end(), table) == listed.end()) continue;
+            EXPECT_EQ(Count(history, table), 0) << table;
+        }
+        EXPECT_EQ(Rows(history, "SELECT * FROM meta ORDER BY key"), meta);
+        EXPECT_EQ(fixture::ReadBytes(history).find(kGone), std::string::npos);
+    }
+}
+
+// A browser that died within a transaction leaves a hot journal; opening the database through
+// SQLite rolls it back, so the clean works on the last committed state.
+TEST(HistoryDatabase, HotJournalIsRolledBackBySqlite) {
+    fixture::Scratch scratch;
+    fixture::fs::path history = scratch.CopyOfDefault("History", "History");
+    fixture::fs::path crashed = scratch.Path() / "crashed";
+    fixture::fs::path torn = scratch.Path() / "torn";
+    {
+        sqlite::Database browser(history.string(), sqlite::OpenMode::ReadWrite);
+        browser.Execute("PRAGMA cache_size = 10");
+        sqlite::Transaction transaction(browser);
+        // More changes than the cache holds: SQLite writes the oldest pages to the file.
+        browser.Execute(
+            "DELETE FROM urls; CREATE TABLE filler (x);"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
+            " INSERT INTO filler SELECT zeroblob(2000) FROM n");
+        // The file and its journal as a crash at this point leaves them.
+        fixture::WriteBytes(crashed, fixture::ReadBytes(history));
+        fixture::WriteBytes(torn, fixture::ReadBytes(history));
+        fixture::WriteBytes(crashed.string() + "-journal",
+                            fixture::ReadBytes(history.string() + "-journal"));
+    }
+    // Without its journal the file is not the committed state.
+    bool tornReadsAsCommitted = false;
+    try {
+        tornReadsAsCommitted = Count(torn, "urls") == 8;
+    } catch (const AppError&) {
+    }
+    ASSERT_FALSE(tornReadsAsCommitted);
+
+    chromium::CleanHistoryDatabase(crashed.string(), FixtureBookmarks());
+
+    EXPECT_EQ(Count(crashed, "urls"), 2);
+    EXPECT_TRUE(Rows(crashed, "SELECT name FROM sqlite_schema WHERE name = 'filler'").empty());
+}
+
+TEST(HistoryDatabase, FailureLeavesTheFileByteForByte) {
+    struct Case {
+        const char* what;
+        std::function<void(std::string&)> damage;
+        bool locked;
+        long number;
+    } cases[] = {
+        {"a page's header overwritten",
+         [](std::string& b) { b.replace(3 * 4096, 8, "\x0d\xff\xff\xff\xff\xff\xff\xff"); }, false,
+         chromium::kCorruptDatabase},
+        {"not a database", [](std::string& b) { b.replace(0, 16, "not a database!!"); }, false,
+         sqlite::kErrorBase + 26},
+        {"held by another connection", [](std::string&) {}, true, err::kPermissionDenied},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fixture::Scratch scratch;
+        fixture::fs::path history = scratch.CopyOfDefault("History", "History");
+        std::string bytes = fixture::ReadBytes(history);
+        c.damage(bytes);
+        fixture::WriteBytes(history, bytes);
+        std::optional<sqlite::Database> browser;
+        if (c.locked) {
+            browser.emplace(history.string(), sqlite::OpenMode::ReadWrite);
+            browser->Execute("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE");
+        }
+        try {
+            chromium::CleanHistoryDatabase(history.string(), {});
+            ADD_FAILURE() << "no error";
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.Number(), c.number) << e.Description();
+        }
+        browser.reset();
+        EXPECT_EQ(fixture::ReadBytes(history), bytes);
+    }
+}

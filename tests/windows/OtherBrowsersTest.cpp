@@ -1,0 +1,159 @@
+// The browsers of the "Other Browsers" page on real files: the fixture profiles made by the real
+// browser are copied into sandbox application-data folders, found through the shell folders,
+// and cleaned part by part with their report blocks.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "RegistrySandbox.h"
+#include "Sandbox.h"
+#include "browser/ChromiumBrowsers.h"
+#include "clean/CleanOtherBrowsers.h"
+#include "files/FileSystem.h"
+#include "settings/BrowserSettings.h"
+#include "settings/RegistryPaths.h"
+#include "settings/cRegistry.h"
+
+namespace {
+
+const std::string kChrome = "Google\\Chrome\\User Data";
+
+FileTree FixtureUserData() {
+    return ReadTree(WindowsPath(BRISVANE_FIXTURES "/chromium/User Data"));
+}
+
+// The entries of the tree whose path starts with `prefix`.
+FileTree Below(const FileTree& tree, const std::string& prefix) {
+    FileTree part;
+    for (const auto& [path, bytes] : tree) {
+        if (path.rfind(prefix, 0) == 0) part[path] = bytes;
+    }
+    return part;
+}
+
+class OtherBrowsers : public ::testing::Test {
+  protected:
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, regpath::kBrowsers); }
+    void TearDown() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, regpath::kBrowsers);
+        RegDeleteTreeA(HKEY_CURRENT_USER, regpath::kSites);
+    }
+    std::string ChromeData() const { return local / kChrome; }
+    std::string Clean() {
+        std::string report;
+        CleanOtherBrowsers(registry, report);
+        return report;
+    }
+    void TickAll(bool cache = true, bool sessions = true) {
+        SaveBrowserPart(registry, "History", true);
+        SaveBrowserPart(registry, "Cookies", true);
+        SaveBrowserPart(registry, "Cache", cache);
+        SaveBrowserPart(registry, "Sessions", sessions);
+    }
+
+    SandboxFolder local{"local-appdata"};
+    SandboxFolder roaming{"roaming-appdata"};
+    ShellFolderRedirect localRedirect{"Local AppData", local.Path()};
+    ShellFolderRedirect roamingRedirect{"AppData", roaming.Path()};
+    const FileTree fixture = FixtureUserData();
+    cRegistry registry;
+};
+
+}  // namespace
+
+TEST_F(OtherBrowsers, ProfilesComeFromLocalStateElseFromTheProfileFolders) {
+    BuildTree(ChromeData(), fixture);
+    FileTree noLocalState = fixture;
+    noLocalState.erase("Local State");
+    noLocalState["Profile 7\\"] = "";  // no Preferences: not a profile
+    noLocalState["Profile x\\Preferences"] = "{}";
+    BuildTree(roaming / "Opera Software\\Opera Stable", noLocalState);
+
+    std::vector<std::string> seen;
+    for (const FoundProfile& found : FindChromiumProfiles(registry)) {
+        seen.push_back(std::string(found.browser->code) + "|" + found.profile.folder + "|" +
+                       found.Title() + "|" + found.cacheRoot);
+    }
+    const std::string operaCache = local / "Opera Software\\Opera Stable";
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "Chrome|Default|Google Chrome (Your Chromium)|" + ChromeData(),
+                        "Chrome|Profile 1|Google Chrome (Person 1)|" + ChromeData(),
+                        "Opera|Default|Opera (Default)|" + operaCache,
+                        "Opera|Profile 1|Opera (Profile 1)|" + operaCache,
+                    }));
+}
+
+TEST_F(OtherBrowsers, SettingsStartAsDocumentedAndKeepTicksAndSites) {
+    EXPECT_EQ(LoadBrowserParts(registry), (BrowserParts{true, true, true, false}));
+    EXPECT_EQ(ReadRawText(regpath::kBrowsers, "Sessions"), "False");
+    SaveBrowserPart(registry, "Sessions", true);
+    SaveProfileTick(registry, "Edge", "Profile 1", true);
+    SaveProfileTick(registry, "Chrome", "Default", false);
+    EXPECT_EQ(LoadBrowserParts(registry), (BrowserParts{true, true, true, true}));
+    EXPECT_EQ(LoadTickedProfiles(registry), (std::set<std::string>{"Edge|Profile 1"}));
+    const std::vector<std::string> sites{"example.com", "100%_sure.org"};
+    SaveSites(registry, sites);
+    EXPECT_EQ(LoadSites(registry), sites);
+    EXPECT_EQ(ReadRawText(regpath::kSites, "Site1"), "100%_sure.org");
+    SaveSites(registry, {});
+    EXPECT_TRUE(LoadSites(registry).empty());
+}
+
+TEST_F(OtherBrowsers, ATickedProfileLosesItsTracesAndNothingElse) {
+    BuildTree(ChromeData(), fixture);
+    TickAll();
+    SaveProfileTick(registry, "Chrome", "Default", true);
+    SaveSites(registry, {"example.com"});
+
+    EXPECT_EQ(Clean(), "Cleaning Google Chrome (Your Chromium)\r\nCompleted\r\n");
+    const FileTree after = ReadTree(ChromeData());
+    EXPECT_EQ(Below(after, "Profile 1\\"), Below(fixture, "Profile 1\\"));
+    for (const char* kept : {"Local State", "Default\\Bookmarks", "Default\\Login Data",
+                             "Default\\Web Data", "Default\\Preferences"}) {
+        EXPECT_EQ(after.at(kept), fixture.at(kept)) << kept;
+    }
+    for (const char* gone : {"Default\\Shortcuts", "Default\\Top Sites",
+                             "Default\\Sessions\\Session_13441354118840283",
+                             "Default\\Cache\\Cache_Data\\index", "Default\\Code Cache\\js\\"}) {
+        EXPECT_EQ(after.count(gone), 0u) << gone;
+    }
+    EXPECT_EQ(after.count("Default\\Sessions\\"), 1u);
+    EXPECT_EQ(after.count("Default\\Cache\\Cache_Data\\"), 1u);
+    EXPECT_EQ(after.at("Default\\History").find("www.other.org:18765/gone"), std::string::npos);
+    EXPECT_NE(after.at("Default\\History").find("www.other.org:18765/saved"), std::string::npos);
+    EXPECT_EQ(after.at("Default\\Cookies").find("notexample.com"), std::string::npos);
+}
+
+TEST_F(OtherBrowsers, ARunningBrowserOrADamagedDatabaseIsToldAndLeftAsItWas) {
+    struct Case {
+        const char* name;
+        bool hold;
+        bool damage;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"running", true, false,
+         "Cleaning Google Chrome (Person 1)\r\n"
+         "Error: Google Chrome is running - close it, then clean again\r\n"},
+        {"damaged", false, true,
+         "Cleaning Google Chrome (Person 1)\r\n"
+         "Error: database disk image is malformed\r\n"},
+    };
+    TickAll(false, false);
+    SaveProfileTick(registry, "Chrome", "Profile 1", true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FileTree tree = fixture;
+        tree["lockfile"] = "";
+        if (c.damage) tree["Profile 1\\Cookies"].replace(100, 400, 400, '\x5a');
+        BuildTree(ChromeData(), tree);
+        const FileTree before = ReadTree(ChromeData());
+        {
+            std::optional<HeldOpen> lock;
+            if (c.hold) lock.emplace(ChromeData() + "\\lockfile");
+            EXPECT_EQ(Clean(), c.report);
+        }
+        EXPECT_EQ(ReadTree(ChromeData()), before);
+        RemoveFolder(ChromeData(), true);
+    }
+}
