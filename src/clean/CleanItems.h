@@ -1,9 +1,10 @@
-// The table of the nine cleaning items, the one place that knows an item. Each row, in the
+// The table of the ten cleaning items, the one place that knows an item. Each row, in the
 // fixed order of a run: the item, the cSettings property that selects it, the caption the
 // progress window shows while it runs (after "Brisvane is Currently "), the title of its report
 // block, what a failure leaves in the block, and the call of its routine (CleanRoutines.cpp
-// makes it with the run's context `c` and report text `r`). A new item is one row here and its
-// routine.
+// makes it with the run's context `c` and report text `r`). "Other Browsers" writes one block
+// per ticked profile under that block's rule; its own title heads a block only when the ticks
+// cannot be read. A new item is one row here and its routine.
 #pragma once
 
 #include <array>
@@ -36,6 +37,9 @@
     ROW(InternetURLHistory, InternetURLHistory, "Cleaning: Internet URL History...",           \
         "Cleaning Internet URL History", kSilent,                                              \
         CleanURLHistory(c.registry, r, c.browser, c.profileFolder))                            \
+    ROW(OtherBrowsers, OtherBrowsers, "Cleaning: Other Browsers...",                           \
+        "Cleaning Other Browsers", kErrorLine,                                                 \
+        CleanOtherBrowsers(c.registry, r))                                                     \
     ROW(RecycleBin, RecycleBin, "Cleaning: Recycle Bin...", "Cleaning Recycle Bin",            \
         kErrorLine, EmptyRecycleBin(r))
 // clang-format on
@@ -62,7 +66,7 @@ inline constexpr const char* kProgressPrefix = "Brisvane is Currently ";
 // The row of an item.
 const CleanItemInfo& ItemInfo(CleanItem item);
 
-// How many of the nine item settings are on (0 to 9).
+// How many of the ten item settings are on (0 to 10).
 std::int16_t CountSelectedItems(const cSettings& settings);
 
 // The item's report block (WriteReportBlock with the item's title and failure rule).

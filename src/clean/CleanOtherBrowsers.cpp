@@ -1,5 +1,6 @@
 #include "clean/CleanOtherBrowsers.h"
 
+#include <exception>
 #include <functional>
 #include <optional>
 
@@ -7,6 +8,7 @@
 #include "chromium/CookieDatabase.h"
 #include "chromium/HistoryDatabase.h"
 #include "chromium/ProfileLayout.h"
+#include "clean/CleanItems.h"
 #include "clean/ReportText.h"
 #include "files/FileBytes.h"
 #include "files/FileSystem.h"
@@ -83,8 +85,8 @@ bool RunPart(const std::function<void()>& part, std::string& report) {
     try {
         part();
         return true;
-    } catch (const AppError& failure) {
-        report += ErrorLine(failure.Description());
+    } catch (const std::exception& failure) {
+        report += ErrorLine(failure.what());
         return false;
     }
 }
@@ -109,24 +111,37 @@ bool OtherBrowsersSelected(cRegistry& registry) {
 
 void CleanChromiumProfile(const FoundProfile& found, const BrowserParts& parts,
                           const chromium::SiteKeepList& keep, std::string& report) {
-    report += ReportLine("Cleaning " + found.Title());
-    if (IsBrowserRunning(found)) {
-        report += ErrorLine(std::string(found.browser->name) +
-                            " is running - close it, then clean again");
-        return;
-    }
-    bool done = true;
-    if (parts.history) done &= RunPart([&] { CleanHistory(found); }, report);
-    if (parts.cookies) done &= RunPart([&] { CleanCookies(found, keep); }, report);
-    if (parts.cache) done &= RunPart([&] { CleanCache(found); }, report);
-    if (parts.sessions) done &= RunPart([&] { CleanSessions(found); }, report);
-    if (done) report += ReportLine(kCompleted);
+    const FailureRule rule = ItemInfo(CleanItem::OtherBrowsers).rule;
+    WriteReportBlock(report, "Cleaning " + found.Title(), rule, [&] {
+        if (IsBrowserRunning(found)) {
+            report += ErrorLine(std::string(found.browser->name) +
+                                " is running - close it, then clean again");
+            return false;
+        }
+        bool done = true;
+        if (parts.history) done &= RunPart([&] { CleanHistory(found); }, report);
+        if (parts.cookies) done &= RunPart([&] { CleanCookies(found, keep); }, report);
+        if (parts.cache) done &= RunPart([&] { CleanCache(found); }, report);
+        if (parts.sessions) done &= RunPart([&] { CleanSessions(found); }, report);
+        return done;
+    });
 }
 
 void CleanOtherBrowsers(cRegistry& registry, std::string& report) {
-    const BrowserParts parts = LoadBrowserParts(registry);
-    const chromium::SiteKeepList keep(LoadSites(registry));
-    for (const FoundProfile& found : TickedProfiles(registry)) {
-        CleanChromiumProfile(found, parts, keep, report);
+    BrowserParts parts;
+    std::vector<std::string> sites;
+    std::vector<FoundProfile> profiles;
+    try {
+        parts = LoadBrowserParts(registry);
+        sites = LoadSites(registry);
+        profiles = TickedProfiles(registry);
+    } catch (const std::exception&) {
+        // Without the ticks nothing is cleaned; the item's own block tells why.
+        WriteItemBlock(
+            CleanItem::OtherBrowsers, report,
+            [failure = std::current_exception()]() -> bool { std::rethrow_exception(failure); });
+        return;
     }
+    const chromium::SiteKeepList keep(sites);
+    for (const FoundProfile& found : profiles) CleanChromiumProfile(found, parts, keep, report);
 }

@@ -1,6 +1,7 @@
 #include "clean/RunClean.h"
 
 #include "browser/ProfileFolder.h"
+#include "clean/CleanOtherBrowsers.h"
 #include "clean/CleanRoutines.h"
 #include "clean/CleanRun.h"
 #include "clean/WriteReport.h"
@@ -9,6 +10,15 @@
 #include "settings/cSettings.h"
 
 namespace {
+
+// Whether the "Other Browsers" item runs; ticks that cannot be read select nothing.
+Boolean OtherBrowsersTicked(cRegistry& registry) {
+    try {
+        return OtherBrowsersSelected(registry) ? kTrue : kFalse;
+    } catch (const std::exception&) {
+        return kFalse;
+    }
+}
 
 // The program's own message loop, pauses, clock, message box, routines and report writer.
 class ProgramRun : public ICleanRunHost {
@@ -39,6 +49,7 @@ class ProgramRun : public ICleanRunHost {
 }  // namespace
 
 std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet, IProgress& progress) {
+    settings.SetOtherBrowsers(OtherBrowsersTicked(registry));
     CleanContext context{registry, settings, settings.DefaultBrowser(), ""};
     if (context.browser == "NS") context.profileFolder = GetNSProfileFolder(settings);
     ProgramRun run(context, progress);

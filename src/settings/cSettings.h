@@ -42,6 +42,10 @@ class cSettings {
     void SetTempInternet(Boolean v) { tempInternet_ = v; }
     std::string DefaultNSProfile() const { return defaultNSProfile_; }
     void SetDefaultNSProfile(const std::string& v) { defaultNSProfile_ = v; }
+    // Not stored: true when a profile and a part of the "Other Browsers" page are ticked. A run
+    // sets it from those ticks before it starts.
+    Boolean OtherBrowsers() const { return otherBrowsers_; }
+    void SetOtherBrowsers(Boolean v) { otherBrowsers_ = v; }
 
   private:
     Boolean documentHistory_ = kFalse;
@@ -61,4 +65,5 @@ class cSettings {
     std::string defaultBrowser_;
     Boolean tempInternet_ = kFalse;
     std::string defaultNSProfile_;
+    Boolean otherBrowsers_ = kFalse;
 };

@@ -10,7 +10,6 @@
 #include "Driver.h"
 #include "RegistryOverride.h"
 #include "app/frmMainIds.h"
-#include "files/Win32Path.h"
 #include "version.h"
 
 namespace {
@@ -21,19 +20,6 @@ const char* kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const int kInternetItems[] = {IDC_CHKINTERNETHISTORY, IDC_CHKTEMPINTERNET, IDC_CHKCOOKIES,
                               IDC_CHKURLHISTORY};
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file = PathCreateFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    DWORD wrote = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
-    CloseHandle(file);
-}
-
-void MakeFolders(const std::string& path) {
-    for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
-        PathCreateFolder(path.substr(0, at));
-    PathCreateFolder(path);
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -102,7 +88,7 @@ struct Scenario {
             content += std::string("\x01\x00", 2) + "directory" + std::string("\x00", 1) + profile +
                        std::string("\x00\x03", 2);
         }
-        WriteFileBytes(appData + "\\Mozilla\\registry.dat", content);
+        WriteBytes(appData + "\\Mozilla\\registry.dat", content);
         RegistryOverride appDataValue(HKEY_CURRENT_USER, kShellFoldersKey, "AppData", appData);
         HWND main = ShowsPage("netscape-page1", "Netscape 7.1", true, true);
         if (main == nullptr) return;
@@ -162,7 +148,7 @@ struct Scenario {
         for (int i = 0; i < 100 && GetFileAttributesA(log.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
             Wait(100);
         Wait(300);
-        return Lines(ReadWholeFile(log));
+        return Lines(ReadBytes(log));
     }
 
     void Links() {

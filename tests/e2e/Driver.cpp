@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "RegistrySandbox.h"
 #include "settings/SettingsStore.h"
@@ -204,13 +203,6 @@ std::vector<std::string> FilesIn(const std::string& folder) {
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return names;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 std::string WindowsPath(const std::string& unixPath) {

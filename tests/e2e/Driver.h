@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DialogProbe.h"
+#include "FileTree.h"
 
 // Failed checks are counted and reported; the scenario goes on where it can.
 int Failures();
@@ -62,7 +63,6 @@ std::string StoredSetting(const std::string& name);                   // "<missi
 void StoreSetting(const std::string& name, const std::string& text);  // REG_SZ
 void DeleteBrisvaneKey();
 std::vector<std::string> FilesIn(const std::string& folder);  // names only
-std::string ReadWholeFile(const std::string& path);
 // Windows path of a Unix path: through the drive mapped to the build folder when inside it,
 // else through Wine's Z: drive.
 std::string WindowsPath(const std::string& unixPath);

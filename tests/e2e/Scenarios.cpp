@@ -127,7 +127,7 @@ void ReportIsListedAndViewed(Context& c, HWND main) {
                "the run wrote one report file")) {
         return;
     }
-    std::string content = ReadWholeFile(reports + "\\" + files[0]);
+    std::string content = ReadBytes(reports + "\\" + files[0]);
     Check(content.rfind("START OF CLEANING REPORT: ", 0) == 0 &&
               content.find("Cleaning Recycle Bin\r\nCompleted\r\n") != std::string::npos,
           "the report tells of the run");

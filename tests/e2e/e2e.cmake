@@ -3,7 +3,8 @@
 # windows it visits go to e2e-shots/ in the build folder.
 set(e2e_dir ${PROJECT_SOURCE_DIR}/tests/e2e)
 add_executable(brisvane_e2e_driver ${e2e_dir}/Driver.cpp ${e2e_dir}/Scenarios.cpp
-                                   ${PROJECT_SOURCE_DIR}/tests/windows/ShutdownFilesGuard.cpp)
+                                   ${PROJECT_SOURCE_DIR}/tests/windows/ShutdownFilesGuard.cpp
+                                   ${PROJECT_SOURCE_DIR}/tests/windows/FileTree.cpp)
 target_include_directories(brisvane_e2e_driver PRIVATE ${PROJECT_SOURCE_DIR}/tests/windows)
 target_link_libraries(brisvane_e2e_driver PRIVATE brisvane_app user32 gdi32 advapi32 comctl32)
 add_dependencies(brisvane_e2e_driver Brisvane)

@@ -32,8 +32,10 @@ TEST(CleanItems, FixedOrderAndCaptions) {
         "Cleaning: Internet History...",
         "Cleaning: Temporary Internet Files...",
         "Cleaning: Internet URL History...",
+        "Cleaning: Other Browsers...",
         "Cleaning: Recycle Bin...",
     };
+    ASSERT_EQ(kCleanItems.size(), std::size(expected));
     for (std::size_t i = 0; i < kCleanItems.size(); ++i) {
         EXPECT_STREQ(kCleanItems[i].caption, expected[i]) << i;
     }
@@ -57,6 +59,7 @@ TEST(CleanItems, CountsEveryItemSettingOnceAndNoOption) {
         if (info.selected == &cSettings::InternetHistory) s.SetInternetHistory(kTrue);
         if (info.selected == &cSettings::TempInternet) s.SetTempInternet(kTrue);
         if (info.selected == &cSettings::InternetURLHistory) s.SetInternetURLHistory(kTrue);
+        if (info.selected == &cSettings::OtherBrowsers) s.SetOtherBrowsers(kTrue);
         if (info.selected == &cSettings::RecycleBin) s.SetRecycleBin(kTrue);
         EXPECT_EQ(CountSelectedItems(s), ++n);
     }

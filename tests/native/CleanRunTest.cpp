@@ -116,15 +116,15 @@ TEST(CleanRun, EveryItemRunsInTheTablesOrderBetweenTheStartAndEndLines) {
     s.SetRecycleBin(kTrue), s.SetInternetURLHistory(kTrue), s.SetTempInternet(kTrue);
     s.SetInternetHistory(kTrue), s.SetInternetCookies(kTrue), s.SetTempFiles(kTrue);
     s.SetFindSearch(kTrue), s.SetDocumentHistory(kTrue), s.SetRun(kTrue);
-    s.SetDisplayProgress(kTrue);
+    s.SetOtherBrowsers(kTrue), s.SetDisplayProgress(kTrue);
     RecordingRun run;
     const std::string report = RunCleanSteps(s, kFalse, run, run);
-    EXPECT_EQ(run.log[0], "max 11");
-    EXPECT_EQ(run.log[run.log.size() - 5], "value 11");
+    EXPECT_EQ(run.log[0], "max 12");
+    EXPECT_EQ(run.log[run.log.size() - 5], "value 12");
     const char* titles[] = {
         "Run History",      "Document History", "Find/Search History",      "Temp Files",
         "Internet Cookies", "Internet History", "Temporary Internet Files", "Internet URL History",
-        "Recycle Bin"};
+        "Other Browsers",   "Recycle Bin"};
     std::string blocks;
     std::vector<std::string> captions, shown;
     for (const char* title : titles) {
@@ -182,6 +182,7 @@ TEST(ReportBlock, EachItemHasItsTitleAndFailureRule) {
         {"Cleaning Internet History", R::kSilent},
         {"Cleaning Temporary Internet Files", R::kSilent},
         {"Cleaning Internet URL History", R::kSilent},
+        {"Cleaning Other Browsers", R::kErrorLine},
         {"Cleaning Recycle Bin", R::kErrorLine},
     };
     ASSERT_EQ(kCleanItems.size(), std::size(expected));

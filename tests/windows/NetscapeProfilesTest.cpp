@@ -36,13 +36,6 @@ class NetscapeStartUp : public MainWindowTest {
         Program().nsProfiles.clear();
         MainWindowTest::TearDown();
     }
-    void MakeFolders(const std::string& path) {
-        for (std::size_t at = appData.Path().size() + 1; at != std::string::npos;
-             at = path.find('\\', at + 1)) {
-            PathCreateFolder(path.substr(0, at));
-        }
-        MakeFolder(path);
-    }
     HWND List() const { return Control(IDC_CBOPROFILE); }
     void UserPick(int index) {
         SendMessageA(List(), CB_SETCURSEL, index, 0);

@@ -5,14 +5,18 @@
 
 #include <optional>
 
+#include "FakeUi.h"
 #include "RegistrySandbox.h"
 #include "Sandbox.h"
+#include "app/frmProgress.h"
 #include "browser/ChromiumBrowsers.h"
 #include "clean/CleanOtherBrowsers.h"
+#include "clean/RunClean.h"
 #include "files/FileSystem.h"
 #include "settings/BrowserSettings.h"
 #include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
+#include "settings/cSettings.h"
 
 namespace {
 
@@ -155,5 +159,38 @@ TEST_F(OtherBrowsers, ARunningBrowserOrADamagedDatabaseIsToldAndLeftAsItWas) {
         }
         EXPECT_EQ(ReadTree(ChromeData()), before);
         RemoveFolder(ChromeData(), true);
+    }
+}
+
+TEST_F(OtherBrowsers, AProfileAndAPartTickedMakeTheTenthItemOfARun) {
+    struct Case {
+        const char* name;
+        const char* profile;  // the stored tick, "" for none
+        bool parts;
+        const char* block;  // "" when the run has nothing to clean
+    };
+    const Case cases[] = {
+        {"profile and part", "Chrome|Profile 1", true,
+         "Cleaning Google Chrome (Person 1)\r\nCompleted\r\n"},
+        {"no part", "Chrome|Profile 1", false, ""},
+        {"no profile", "", true, ""},
+        {"a profile not found", "Edge|Default", true, ""},
+    };
+    BuildTree(ChromeData(), fixture);
+    FakeUi ui;
+    frmProgress progress;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RegDeleteTreeA(HKEY_CURRENT_USER, regpath::kBrowsers);
+        for (const char* part : kBrowserPartNames) SaveBrowserPart(registry, part, c.parts);
+        if (*c.profile != '\0') WriteRaw(regpath::kBrowsers, c.profile, REG_SZ, SzBytes("True"));
+        cSettings settings;
+        const std::string report = RunClean(registry, settings, kTrue, progress);
+        if (*c.block == '\0') {
+            EXPECT_EQ(report, "");
+            continue;
+        }
+        const std::size_t body = report.find("\r\n") + 2;
+        EXPECT_EQ(report.substr(body, report.find("END OF") - body), c.block);
     }
 }

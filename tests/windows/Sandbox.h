@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "FileTree.h"
 #include "RegistrySandbox.h"
 
 // The sandbox root as a Windows path: the drive the test wrapper maps to it (short wherever the
@@ -34,18 +35,6 @@ class SandboxFolder {
   private:
     std::string path_;
 };
-
-void MakeFolder(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
-std::string ReadBytes(const std::string& path);
-bool Exists(const std::string& path);
-
-// A tree of folders and files below a root: relative path → bytes; a path that ends in "\\"
-// is a folder. Builds the tree (the root and parents first) and reads it back whole, so that a test states
-// what a folder holds before and after in one table.
-using FileTree = std::map<std::string, std::string>;
-void BuildTree(const std::string& root, const FileTree& tree);
-FileTree ReadTree(const std::string& root);
 
 // Holds a file open without any sharing, so that other handles meet a sharing violation.
 class HeldOpen {
