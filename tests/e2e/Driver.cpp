@@ -63,7 +63,7 @@ Driver::Driver(std::string exePath, std::string shotFolder, std::string shotPref
 
 Driver::~Driver() { Kill(); }
 
-void Driver::Start(const std::string& arguments) {
+void Driver::Start(const std::string& arguments, bool waitForIdle) {
     Kill();
     std::string commandLine = "\"" + exe_ + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
@@ -75,7 +75,7 @@ void Driver::Start(const std::string& arguments) {
         return;
     }
     pid_ = process_.dwProcessId;
-    WaitForInputIdle(process_.hProcess, 10000);
+    if (waitForIdle) WaitForInputIdle(process_.hProcess, 10000);
 }
 
 bool Driver::Exited(DWORD waitMs) {

@@ -21,8 +21,9 @@ class Driver {
     Driver(std::string exePath, std::string shotFolder, std::string shotPrefix);
     ~Driver();
 
-    // Starts the program with an argument text; ends any earlier instance first.
-    void Start(const std::string& arguments = "");
+    // Starts the program with an argument text; ends any earlier instance first. Waits until
+    // it is idle unless told not to (a log-on start cleans before it ever waits for input).
+    void Start(const std::string& arguments = "", bool waitForIdle = true);
     bool Exited(DWORD waitMs);
     void Kill();
     DWORD ProcessId() const { return pid_; }

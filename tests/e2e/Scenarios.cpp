@@ -279,6 +279,9 @@ void PasswordLogonAndTray(Context& c) {
 // BrowserScenario.cpp
 void BrowsersAndLinks(const std::string& exePath, const std::string& workFolder,
                       const std::string& shotFolder);
+// OtherBrowsersScenario.cpp
+void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
+                          const std::string& work);
 
 int main(int argc, char** argv) {
     if (argc != 4) {
@@ -288,6 +291,8 @@ int main(int argc, char** argv) {
     const std::map<std::string, std::function<void(Context&)>> scenarios{
         {"start-tick-clean", StartTickAndClean},
         {"password-logon-tray", PasswordLogonAndTray},
+        {"other-browsers",
+         [](Context& c) { OtherBrowsersAtLogOn(c.driver, c.programFolder, c.programFolder); }},
         {"browsers",
          [&](Context& c) {
              BrowsersAndLinks(c.programFolder + "\\Brisvane.exe", c.programFolder,

@@ -170,6 +170,34 @@ struct RegistryValueOverride : RegistryOverride {
         : RegistryOverride(HKEY_CURRENT_USER, key, name, text, "", type, remove) {}
 };
 
+inline constexpr const char* kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+inline constexpr const char* kUserShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+// Sets (or, with `remove`, deletes) the "Recent" shell folder value; restores it at the end.
+struct RecentRedirect : RegistryValueOverride {
+    explicit RecentRedirect(const std::string& folder, bool remove = false)
+        : RegistryValueOverride(kShellFolders, "Recent", REG_SZ, folder, remove) {}
+};
+
+// Points one shell folder at `folder` in both shell-folder keys ("User Shell Folders" with the
+// given type); restores both at the end.
+struct ShellFolderRedirect {
+    ShellFolderRedirect(const std::string& name, const std::string& folder, DWORD userType = REG_SZ)
+        : shell(kShellFolders, name, REG_SZ, folder),
+          user(kUserShellFolders, name, userType, folder) {}
+    RegistryValueOverride shell, user;
+};
+
+// Points "Cache" at `folder`: WinINet copies "User Shell Folders" over "Shell Folders" whenever
+// it starts, so both are set.
+struct CacheRedirect : ShellFolderRedirect {
+    explicit CacheRedirect(const std::string& folder)
+        : ShellFolderRedirect("Cache", folder, REG_EXPAND_SZ) {}
+};
+
 // Keeps a copy of a key of HKEY_CURRENT_USER with everything below it and puts it back at the
 // end (or removes the key when it did not exist), so that a test may fill or delete it freely.
 class SavedKey {

@@ -60,34 +60,6 @@ class TempRedirect {
     std::string temp_, tmp_;
 };
 
-inline constexpr const char* kShellFolders =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
-inline constexpr const char* kUserShellFolders =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-
-// Sets (or, with `remove`, deletes) the "Recent" shell folder value; restores it at the end.
-struct RecentRedirect : RegistryValueOverride {
-    explicit RecentRedirect(const std::string& folder, bool remove = false)
-        : RegistryValueOverride(kShellFolders, "Recent", REG_SZ, folder, remove) {}
-};
-
-// Points one shell folder at `folder` in both shell-folder keys ("User Shell Folders" with the
-// given type); restores both at the end.
-struct ShellFolderRedirect {
-    ShellFolderRedirect(const std::string& name, const std::string& folder, DWORD userType = REG_SZ)
-        : shell(kShellFolders, name, REG_SZ, folder),
-          user(kUserShellFolders, name, userType, folder) {}
-    RegistryValueOverride shell, user;
-};
-
-// Points "Cache" at `folder`: WinINet copies "User Shell Folders" over "Shell Folders" whenever
-// it starts, so both are set.
-struct CacheRedirect : ShellFolderRedirect {
-    explicit CacheRedirect(const std::string& folder)
-        : ShellFolderRedirect("Cache", folder, REG_EXPAND_SZ) {}
-};
-
 // Creates a Unix symbolic link `link` to the folder `target` (both Windows paths on Z:) with
 // the host's ln, and waits until Wine shows it; returns the attributes Wine shows for it.
 DWORD MakeUnixLink(const std::string& target, const std::string& link);

@@ -1,0 +1,160 @@
+// End-to-end: the real Brisvane.exe started with "1" (the log-on start) on a machine holding
+// real Chromium profiles of two browsers, Google Chrome with two profiles and Microsoft Edge
+// with the same two, of which only Chrome's "Default" is ticked. The run cleans exactly that
+// profile's parts, keeps its bookmarks, passwords and kept site, leaves every other profile
+// byte for byte and tells of it in the report.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Driver.h"
+#include "RegistrySandbox.h"
+#include "app/frmProgressIds.h"
+#include "chromium/Bookmarks.h"
+#include "chromium/CookieDatabase.h"
+#include "chromium/SiteKeepList.h"
+#include "files/FileSystem.h"
+#include "settings/RegistryPaths.h"
+#include "sqlite/Database.h"
+
+namespace {
+
+const char* kChrome = "\\Google\\Chrome\\User Data";
+const char* kEdge = "\\Microsoft\\Edge\\User Data";
+const char* kKeptSite = "example.com";
+
+// The entries of the tree whose path starts with `prefix`.
+FileTree Below(const FileTree& tree, const std::string& prefix) {
+    FileTree part;
+    for (const auto& [path, bytes] : tree) {
+        if (path.rfind(prefix, 0) == 0) part[path] = bytes;
+    }
+    return part;
+}
+
+void StoreText(const std::string& path, const std::string& name, const char* text) {
+    WriteRaw(path, name, REG_SZ, SzBytes(text));
+}
+
+// One query's rows, each row's columns joined by "|".
+std::vector<std::string> Rows(const std::string& database, const std::string& sql) {
+    sqlite::Database db(database, sqlite::OpenMode::ReadOnly);
+    sqlite::Statement query = db.Prepare(sql);
+    std::vector<std::string> rows;
+    while (query.Step()) {
+        std::string row;
+        for (int i = 0; i < query.ColumnCount(); ++i) row += (i ? "|" : "") + query.ColumnText(i);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Waits for the run's one report file and returns its text.
+std::string WaitReport(const std::string& reports) {
+    for (int i = 0; i < 300 && FilesIn(reports).empty(); ++i) Wait(100);
+    Wait(500);
+    std::vector<std::string> files = FilesIn(reports);
+    if (!Check(files.size() == 1, "the run wrote one report file")) return "";
+    return ReadBytes(reports + "\\" + files[0]);
+}
+
+// The captions the progress window shows until it goes.
+std::vector<std::string> WatchProgress(Driver& driver) {
+    std::vector<std::string> captions;
+    HWND progress = driver.WaitWindow("", 20000);
+    bool shot = false;
+    for (int i = 0; progress != nullptr && i < 600 && IsWindowVisible(progress); ++i) {
+        char text[256] = {};
+        GetWindowTextA(GetDlgItem(progress, IDC_LBLPROGRESS), text, sizeof text);
+        if (captions.empty() || captions.back() != text) captions.push_back(text);
+        if (!shot && captions.back().find("Other Browsers") != std::string::npos) {
+            driver.Shot(progress, "progress-other-browsers");
+            shot = true;
+        }
+        Wait(50);
+    }
+    return captions;
+}
+
+void CheckTickedProfile(const FileTree& before, const FileTree& after, const std::string& data) {
+    for (const char* kept : {"Local State", "Default\\Bookmarks", "Default\\Login Data",
+                             "Default\\Web Data", "Default\\Preferences"}) {
+        Check(after.count(kept) && after.at(kept) == before.at(kept),
+              std::string(kept) + " byte for byte");
+    }
+    for (const char* gone :
+         {"Default\\Shortcuts", "Default\\Top Sites",
+          "Default\\Sessions\\Session_13441354118840283", "Default\\Cache\\Cache_Data\\index"}) {
+        Check(after.count(gone) == 0, std::string(gone) + " deleted");
+    }
+    const std::string history = data + "\\Default\\History";
+    std::vector<std::string> bookmarks = chromium::BookmarkedUrls(before.at("Default\\Bookmarks"));
+    std::vector<std::string> urls = Rows(history, "SELECT url FROM urls ORDER BY url");
+    Check(!urls.empty() && std::all_of(urls.begin(), urls.end(),
+                                       [&](const std::string& url) {
+                                           return std::binary_search(bookmarks.begin(),
+                                                                     bookmarks.end(), url);
+                                       }),
+          "History keeps only bookmarked pages (" + std::to_string(urls.size()) + ")");
+    Check(Rows(history, "SELECT 1 FROM urls WHERE visit_count + typed_count + last_visit_time")
+              .empty(),
+          "their counts are 0");
+    Check(
+        Rows(history, "SELECT 1 FROM visits UNION ALL SELECT 1 FROM keyword_search_terms").empty(),
+        "no visit or search term is left");
+    Check(after.at("Default\\History").find("www.other.org:18765/gone") == std::string::npos,
+          "a deleted address is gone from the file's bytes");
+    const chromium::SiteKeepList keep({kKeptSite});
+    std::vector<std::string> kept;
+    for (const std::string& host : chromium::CookieHosts(data + "\\Default\\Cookies")) {
+        Check(keep.Keeps(host), "cookie host " + host + " is kept");
+        kept.push_back(host);
+    }
+    Check(!kept.empty(), "the kept site's cookies stay");
+}
+
+}  // namespace
+
+void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
+                          const std::string& work) {
+    const std::string local = work + "\\Local AppData", roaming = work + "\\AppData";
+    for (const std::string& folder : {local, roaming, programFolder + "\\Reports"}) {
+        if (Exists(folder)) RemoveFolder(folder, true);
+    }
+    ShellFolderRedirect localRedirect("Local AppData", local);
+    ShellFolderRedirect roamingRedirect("AppData", roaming);
+    SavedKey browsers(regpath::kBrowsers), sites(regpath::kSites);
+    const FileTree fixture = ReadTree(WindowsPath(BRISVANE_FIXTURES "/chromium/User Data"));
+    BuildTree(local + kChrome, fixture);
+    BuildTree(local + kEdge, fixture);
+
+    for (const char* part : {"History", "Cookies", "Cache", "Sessions"})
+        StoreText(regpath::kBrowsers, part, "True");
+    StoreText(regpath::kBrowsers, "Chrome|Default", "True");
+    StoreText(regpath::kBrowsers, "Chrome|Profile 1", "False");
+    StoreText(regpath::kSites, "Site0", kKeptSite);
+    for (const char* flag : {"CleanAtStartUp", "DisplayProgress", "Report"})
+        StoreSetting(flag, "True");
+
+    driver.Start("1", false);
+    std::vector<std::string> captions = WatchProgress(driver);
+    Check(std::find(captions.begin(), captions.end(),
+                    "Brisvane is Currently Cleaning: Other Browsers...") != captions.end(),
+          "the progress window tells of the other browsers");
+    const std::string report = WaitReport(programFolder + "\\Reports");
+    std::printf("        report:\n%s", report.c_str());
+    driver.Kill();
+
+    const std::string expected = "Cleaning Google Chrome (Your Chromium)\r\nCompleted\r\n";
+    const std::size_t body = report.find("\r\n") + 2;
+    Check(report.substr(body, report.find("END OF") - body) == expected,
+          "the report holds exactly the ticked profile's block");
+    Check(ReadTree(local + kEdge) == fixture, "Edge's profiles byte for byte");
+    const FileTree chrome = ReadTree(local + kChrome);
+    Check(Below(chrome, "Profile 1\\") == Below(fixture, "Profile 1\\"),
+          "Chrome's unticked profile byte for byte");
+    CheckTickedProfile(fixture, chrome, local + kChrome);
+}
