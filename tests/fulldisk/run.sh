@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Mounts a 64 KiB tmpfs, maps it as drive X: of the test prefix and runs the full-disk case of
+# Mounts a 512 KiB tmpfs, maps it as drive X: of the test prefix and runs the full-disk case of
 # the Windows tests on it: every rewrite that cannot complete there must keep its original.
 # The drive and the mount are removed at the end, also when a check fails. Needs root to mount;
 # without the right to mount, says "skipped" and passes.
@@ -23,7 +23,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if ! error=$(mount -t tmpfs -o size=64k tmpfs "$disk" 2>&1); then
+if ! error=$(mount -t tmpfs -o size=512k tmpfs "$disk" 2>&1); then
     if [ "$(id -u)" != 0 ] || grep -qiE 'permission|not permitted|only root' <<<"$error"; then
         echo "skipped: the full-disk test cannot mount a tmpfs here: $error"
         exit 0

@@ -7,7 +7,9 @@
 
 #include "CookieSandbox.h"
 #include "FakeUi.h"
+#include "Sandbox.h"
 #include "app/frmProgress.h"
+#include "clean/CleanOtherBrowsers.h"
 #include "clean/CookieCleaning.h"
 #include "clean/InternetCleaning.h"
 #include "clean/WriteReport.h"
@@ -15,6 +17,10 @@
 #include "settings/cRegistry.h"
 
 namespace {
+
+using chromium::SiteKeepList;
+
+const char* kFixtureHistory = BRISVANE_FIXTURES "/chromium/User Data/Default/History";
 
 // Writes `path` until the disk takes no more bytes, in ever smaller pieces (a write on a full
 // disk may answer success with fewer bytes written).
@@ -51,6 +57,7 @@ TEST(FullDiskTest, ARewriteThatCannotCompleteKeepsTheOriginalAndDoesNotReportCom
     cRegistry registry;
     MakeFolder(root + "\\profile");
     MakeFolder(root + "\\Reports");
+    MakeFolders(root + "\\User Data\\Default");
 
     struct Case {
         const char* folder;
@@ -74,6 +81,17 @@ TEST(FullDiskTest, ARewriteThatCannotCompleteKeepsTheOriginalAndDoesNotReportCom
              return report;
          },
          "Cleaning Internet URL History\r\n"},
+        {"User Data\\Default", "History", ReadBytes(WindowsPath(kFixtureHistory)),
+         [&] {
+             std::string report;
+             const FoundProfile found{&kChromiumBrowsers[0],
+                                      root + "\\User Data",
+                                      root + "\\User Data",
+                                      {"Default", "Your Chromium"}};
+             CleanChromiumProfile(found, {true, false, false, false}, SiteKeepList({}), report);
+             return report;
+         },
+         "Cleaning Google Chrome (Your Chromium)\r\nError: database or disk is full\r\n"},
         {"Reports", "CleanReport07122026_214552.txt", "an earlier report of the same second",
          [&] {
              // Larger than the earlier report: written in place, it would not fit either.
