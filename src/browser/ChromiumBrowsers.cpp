@@ -1,19 +1,10 @@
-#include "browser/ChromiumBrowsers.h"
-
+#include "browser/OtherBrowsers.h"
 #include "chromium/ProfileLayout.h"
 #include "files/FileBytes.h"
 #include "files/FileSystem.h"
 #include "platform/AppError.h"
-#include "settings/RegistryPaths.h"
-#include "settings/cRegistry.h"
 
 namespace {
-
-std::string ShellFolder(cRegistry& registry, const char* name) {
-    AddressValue(registry, hkey::kCurrentUser, regpath::kShellFolders, name);
-    registry.SetDefault(Variant());
-    return registry.Value().ToText();
-}
 
 std::vector<chromium::Profile> ProfilesOf(const std::string& userData) {
     try {
@@ -34,28 +25,21 @@ std::vector<chromium::Profile> ProfilesOf(const std::string& userData) {
 
 }  // namespace
 
-std::string FoundProfile::Title() const {
-    return std::string(browser->name) + " (" + profile.name + ")";
-}
-
-std::vector<FoundProfile> FindChromiumProfiles(cRegistry& registry) {
-    const std::string local = ShellFolder(registry, "Local AppData");
-    const std::string roaming = ShellFolder(registry, "AppData");
+std::vector<FoundProfile> FindChromiumProfiles(const AppDataFolders& folders) {
     std::vector<FoundProfile> found;
-    for (const ChromiumBrowser& browser : kChromiumBrowsers) {
-        const std::string& base = browser.roaming ? roaming : local;
-        if (base.empty() || local.empty()) continue;
+    if (folders.local.empty()) return found;
+    for (const OtherBrowser& browser : kChromiumBrowsers) {
+        const std::string& base = browser.roaming ? folders.roaming : folders.local;
+        if (base.empty()) continue;
         const std::string userData = base + "\\" + browser.relative;
+        const std::string cacheRoot = folders.local + "\\" + browser.relative;
         if (!FolderExists(userData)) continue;
         for (chromium::Profile& profile : ProfilesOf(userData)) {
-            if (!FolderExists(userData + "\\" + profile.folder)) continue;
-            found.push_back(
-                {&browser, userData, local + "\\" + browser.relative, std::move(profile)});
+            const std::string folder = userData + "\\" + profile.folder;
+            if (!FolderExists(folder)) continue;
+            std::string cache = cacheRoot + "\\" + profile.folder;
+            found.push_back({&browser, userData, cacheRoot, std::move(profile), folder, cache});
         }
     }
     return found;
-}
-
-bool IsBrowserRunning(const FoundProfile& found) {
-    return IsHeldAgainstWriting(found.userData + "\\" + chromium::kLockFile);
 }

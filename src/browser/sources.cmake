@@ -1,4 +1,6 @@
-# Default-browser detection, the Netscape/Mozilla profiles and the Chromium-family browsers.
+# Default-browser detection, the Netscape/Mozilla profiles and the browsers of the "Other
+# Browsers" page (the Chromium family and Firefox).
 brisvane_layer(browser DEPENDS settings chromium
     PORTABLE BrowserText.cpp ProfileFolder.cpp ProfileScan.cpp
-    WINDOWS BrowserDetection.cpp ChromiumBrowsers.cpp NetscapeProfiles.cpp)
+    WINDOWS BrowserDetection.cpp ChromiumBrowsers.cpp FirefoxProfiles.cpp NetscapeProfiles.cpp
+            OtherBrowsers.cpp)

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/ChromiumBrowsers.h"
+#include "browser/OtherBrowsers.h"
 #include "chromium/SiteKeepList.h"
 #include "settings/BrowserSettings.h"
 
@@ -24,5 +24,5 @@ bool OtherBrowsersSelected(cRegistry& registry);
 void CleanOtherBrowsers(cRegistry& registry, std::string& report);
 
 // One profile's block.
-void CleanChromiumProfile(const FoundProfile& found, const BrowserParts& parts,
-                          const chromium::SiteKeepList& keep, std::string& report);
+void CleanBrowserProfile(const FoundProfile& found, const BrowserParts& parts,
+                         const chromium::SiteKeepList& keep, std::string& report);

@@ -84,11 +84,14 @@ TEST(FullDiskTest, ARewriteThatCannotCompleteKeepsTheOriginalAndDoesNotReportCom
         {"User Data\\Default", "History", ReadBytes(WindowsPath(kFixtureHistory)),
          [&] {
              std::string report;
+             const std::string data = root + "\\User Data";
              const FoundProfile found{&kChromiumBrowsers[0],
-                                      root + "\\User Data",
-                                      root + "\\User Data",
-                                      {"Default", "Your Chromium"}};
-             CleanChromiumProfile(found, {true, false, false, false}, SiteKeepList({}), report);
+                                      data,
+                                      data,
+                                      {"Default", "Your Chromium"},
+                                      data + "\\Default",
+                                      data + "\\Default"};
+             CleanBrowserProfile(found, {true, false, false, false}, SiteKeepList({}), report);
              return report;
          },
          "Cleaning Google Chrome (Your Chromium)\r\nError: database or disk is full\r\n"},

@@ -9,7 +9,8 @@
 #include "RegistrySandbox.h"
 #include "Sandbox.h"
 #include "app/frmProgress.h"
-#include "browser/ChromiumBrowsers.h"
+#include "browser/FirefoxProfiles.h"
+#include "browser/OtherBrowsers.h"
 #include "clean/CleanOtherBrowsers.h"
 #include "clean/RunClean.h"
 #include "files/FileSystem.h"
@@ -74,7 +75,7 @@ TEST_F(OtherBrowsers, ProfilesComeFromLocalStateElseFromTheProfileFolders) {
     BuildTree(roaming / "Opera Software\\Opera Stable", noLocalState);
 
     std::vector<std::string> seen;
-    for (const FoundProfile& found : FindChromiumProfiles(registry)) {
+    for (const FoundProfile& found : FindBrowserProfiles(registry)) {
         seen.push_back(std::string(found.browser->code) + "|" + found.profile.folder + "|" +
                        found.Title() + "|" + found.cacheRoot);
     }
@@ -193,4 +194,41 @@ TEST_F(OtherBrowsers, AProfileAndAPartTickedMakeTheTenthItemOfARun) {
         const std::size_t body = report.find("\r\n") + 2;
         EXPECT_EQ(report.substr(body, report.find("END OF") - body), c.block);
     }
+}
+
+TEST_F(OtherBrowsers, FirefoxProfilesComeFromProfilesIniAndStayInsideTheirFolder) {
+    SandboxFolder elsewhere{"firefox-elsewhere"};
+    const std::string firefox = roaming / "Mozilla\\Firefox";
+    const std::string inside = firefox + "\\Kept\\inside.x";
+    BuildTree(firefox, {{"profiles.ini",
+                         "[Install308046B0AF4A39CB]\r\nDefault=Gone/z.old\r\n"
+                         "[Profile2]\r\nName=outside\r\nIsRelative=0\r\nPath=" +
+                             elsewhere.Path() +
+                             "\r\n"
+                             "[Profile0]\r\nName=default-esr\r\nIsRelative=1\r\n"
+                             "Path=Profiles/abc.default-esr\r\nDefault=1\r\n"
+                             "[Profile1]\r\nName=inside\r\nIsRelative=0\r\nPath=" +
+                             inside +
+                             "\r\n"
+                             "[Profile3]\r\nName=escape\r\nIsRelative=1\r\n"
+                             "Path=../../escape\r\n"
+                             "[Profile4]\r\nName=gone\r\nIsRelative=1\r\n"
+                             "Path=Profiles/gone\r\n"},
+                        {"Profiles\\abc.default-esr\\", ""},
+                        {"Kept\\inside.x\\", ""},
+                        {"..\\..\\escape\\", ""}});
+    std::vector<std::string> seen;
+    for (const FoundProfile& found : FindFirefoxProfiles(UserAppDataFolders(registry))) {
+        seen.push_back(found.Title() + "|" + found.profile.folder + "|" + found.Folder() + "|" +
+                       found.CacheFolder());
+    }
+    const std::string cache = local / "Mozilla\\Firefox";
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "Mozilla Firefox (default-esr)|Profiles/abc.default-esr|" + firefox +
+                            "\\Profiles\\abc.default-esr|" + cache + "\\Profiles\\abc.default-esr",
+                        "Mozilla Firefox (outside)|" + elsewhere.Path() + "|" + elsewhere.Path() +
+                            "|" + elsewhere.Path(),
+                        "Mozilla Firefox (inside)|" + inside + "|" + inside + "|" + cache +
+                            "\\Kept\\inside.x",
+                    }));
 }
