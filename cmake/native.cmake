@@ -5,6 +5,7 @@ target_link_options(brisvane_platform INTERFACE ${sanitizers})
 
 file(GLOB native_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(brisvane_native_tests ${native_tests})
+target_include_directories(brisvane_native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/shared)
 target_compile_options(brisvane_native_tests PRIVATE ${sanitizers})
 target_link_libraries(brisvane_native_tests PRIVATE brisvane_app GTest::gtest_main)
 gtest_discover_tests(brisvane_native_tests TEST_PREFIX "native.")

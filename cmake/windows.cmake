@@ -11,7 +11,8 @@ brisvane_split_debug_info(Brisvane)
 
 file(GLOB windows_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/windows/*.cpp)
 add_executable(brisvane_windows_tests ${windows_tests} $<TARGET_OBJECTS:brisvane_resources>)
-target_include_directories(brisvane_windows_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/windows)
+target_include_directories(brisvane_windows_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/windows
+                                                         ${PROJECT_SOURCE_DIR}/tests/shared)
 target_compile_definitions(brisvane_windows_tests
                            PRIVATE BRISVANE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
 target_link_libraries(brisvane_windows_tests PRIVATE brisvane_app GTest::gtest)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "DatabaseRows.h"
 #include "Driver.h"
 #include "RegistrySandbox.h"
 #include "app/frmProgressIds.h"
@@ -18,7 +19,6 @@
 #include "chromium/SiteKeepList.h"
 #include "files/FileSystem.h"
 #include "settings/RegistryPaths.h"
-#include "sqlite/Database.h"
 
 namespace {
 
@@ -37,19 +37,6 @@ FileTree Below(const FileTree& tree, const std::string& prefix) {
 
 void StoreText(const std::string& path, const std::string& name, const char* text) {
     WriteRaw(path, name, REG_SZ, SzBytes(text));
-}
-
-// One query's rows, each row's columns joined by "|".
-std::vector<std::string> Rows(const std::string& database, const std::string& sql) {
-    sqlite::Database db(database, sqlite::OpenMode::ReadOnly);
-    sqlite::Statement query = db.Prepare(sql);
-    std::vector<std::string> rows;
-    while (query.Step()) {
-        std::string row;
-        for (int i = 0; i < query.ColumnCount(); ++i) row += (i ? "|" : "") + query.ColumnText(i);
-        rows.push_back(row);
-    }
-    return rows;
 }
 
 // Waits for the run's one report file and returns its text.

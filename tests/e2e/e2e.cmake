@@ -6,7 +6,8 @@ add_executable(brisvane_e2e_driver ${e2e_dir}/Driver.cpp ${e2e_dir}/Scenarios.cp
                                    ${e2e_dir}/OtherBrowsersScenario.cpp
                                    ${PROJECT_SOURCE_DIR}/tests/windows/ShutdownFilesGuard.cpp
                                    ${PROJECT_SOURCE_DIR}/tests/windows/FileTree.cpp)
-target_include_directories(brisvane_e2e_driver PRIVATE ${PROJECT_SOURCE_DIR}/tests/windows)
+target_include_directories(brisvane_e2e_driver PRIVATE ${PROJECT_SOURCE_DIR}/tests/windows
+                                                      ${PROJECT_SOURCE_DIR}/tests/shared)
 target_compile_definitions(brisvane_e2e_driver
                            PRIVATE BRISVANE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
 target_link_libraries(brisvane_e2e_driver PRIVATE brisvane_app user32 gdi32 advapi32 comctl32)

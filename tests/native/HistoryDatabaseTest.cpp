@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "ChromiumFixture.h"
+#include "DatabaseRows.h"
 #include "chromium/Bookmarks.h"
 #include "chromium/ChromiumError.h"
 #include "chromium/HistoryDatabase.h"
@@ -17,22 +18,6 @@ const std::string kGone = "http://www.other.org:18765/gone";
 std::vector<std::string> FixtureBookmarks() {
     return chromium::BookmarkedUrls(
         fixture::ReadBytes(fixture::ChromiumUserData() / "Default" / "Bookmarks"));
-}
-
-std::vector<std::string> Rows(const fixture::fs::path& db, const std::string& sql) {
-    sqlite::Database database(db.string(), sqlite::OpenMode::ReadOnly);
-    sqlite::Statement query = database.Prepare(sql);
-    std::vector<std::string> rows;
-    while (query.Step()) {
-        std::string row;
-        for (int c = 0; c < query.ColumnCount(); ++c) row += (c ? "|" : "") + query.ColumnText(c);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-long long Count(const fixture::fs::path& db, const std::string& table) {
-    return std::stoll(Rows(db, "SELECT count(*) FROM " + table).at(0));
 }
 
 }  // namespace
