@@ -41,16 +41,17 @@ std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
 
 // A tree of folders and files below a root: relative path → bytes; a path that ends in "\\"
-// is a folder. Builds the tree (the root and parents first) and reads it back whole, so that a test states
-// what a folder holds before and after in one table.
+// is a folder. Builds the tree (the root and parents first) and reads it back whole, so that a test
+// states what a folder holds before and after in one table.
 using FileTree = std::map<std::string, std::string>;
 void BuildTree(const std::string& root, const FileTree& tree);
 FileTree ReadTree(const std::string& root);
 
-// Holds a file open without any sharing, so that other handles meet a sharing violation.
+// Holds a file open, by default for reading without any sharing, so that other handles meet a
+// sharing violation; a running browser holds its lock file for writing, sharing reading only.
 class HeldOpen {
   public:
-    explicit HeldOpen(const std::string& path);
+    explicit HeldOpen(const std::string& path, DWORD access = GENERIC_READ, DWORD share = 0);
     ~HeldOpen();
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
