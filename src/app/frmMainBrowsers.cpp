@@ -77,6 +77,12 @@ void frmMain::ShowOtherBrowsers() {
             list, row,
             ticked.count(ProfileSettingName(found.browser->code, found.profile.folder)) != 0);
     }
+    // The first profile is the list's current row, so that the space bar ticks it as soon as
+    // the list has the focus.
+    LVITEMA first{};
+    first.stateMask = LVIS_FOCUSED;
+    first.state = browserProfiles_.empty() ? 0 : LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&first));
     // The profile column ends at the list's edge, or at its scroll bar once one is needed.
     SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
     const BrowserParts parts = LoadBrowserParts(*registry_);

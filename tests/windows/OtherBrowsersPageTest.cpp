@@ -93,7 +93,7 @@ TEST_F(OtherBrowsersPage, ListsTheFoundProfilesWithTheirStoredTicks) {
         page.SelectPage(4);
         EXPECT_EQ(ListViewRows(page.Handle(), IDC_LVWBROWSERS, 2), c.rows);
         EXPECT_EQ(PartBoxes(page.Handle()), c.parts);
-        // A click where the missing check box would be stores nothing.
+        // A tick of the first row is stored at once; the line without a check box stores none.
         SetListViewCheck(page.Handle(), IDC_LVWBROWSERS, 0, true);
         EXPECT_EQ(LoadTickedProfiles(registry).count("Chrome|Default"), c.chrome ? 1u : 0u);
         EXPECT_TRUE(page.RequestClose());
