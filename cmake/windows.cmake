@@ -2,6 +2,12 @@
 # Dialog templates, icons, manifest and version information.
 set(rc_includes -I${PROJECT_SOURCE_DIR}/src -I${CMAKE_BINARY_DIR}/generated)
 add_library(brisvane_resources OBJECT ${PROJECT_SOURCE_DIR}/src/res/Brisvane.rc)
+# The Makefile generator does not scan what a resource script includes: every window's template
+# and ids, and the files the resources name, rebuild it.
+file(GLOB rc_parts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*/*.rc
+     ${PROJECT_SOURCE_DIR}/src/*/*Ids.h ${PROJECT_SOURCE_DIR}/src/res/*)
+set_source_files_properties(${PROJECT_SOURCE_DIR}/src/res/Brisvane.rc PROPERTIES
+                            OBJECT_DEPENDS "${rc_parts}")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR}/src -I${CMAKE_BINARY_DIR}/generated")
 
 add_executable(Brisvane WIN32 ${PROJECT_SOURCE_DIR}/src/app/WinMain.cpp

@@ -61,6 +61,7 @@ void frmMain::Form_Load() {
     GuardStep([&] { DetectDefaultBrowser(*registry_, *settings_); });
     GuardStep([&] { LoadSettings(*settings_, *registry_); });
     GuardStep([&] { ShowBrowserControls(); });
+    GuardStep([&] { ShowOtherBrowsers(); });
     GuardStep([&] { browserCommand_ = GetBrowserCommand(*registry_); });
     GuardStep([&] { tabMain_Click(); });
     GuardStep([&] { ShowVersionInfo(); });
@@ -171,6 +172,8 @@ void frmMain::OnCommand(int id, int code) {
         return;
     }
     if (id == IDC_CBOPROFILE && code == CBN_SELCHANGE) cboProfile_Click();
+    if (code == BN_CLICKED && id >= IDC_CHKBROWSERHISTORY && id <= IDC_CHKBROWSERSESSIONS)
+        BrowserPart_Click(id);
     if (id >= IDM_POPOPEN && id <= IDM_POPEXIT) OnTrayMenuCommand(id);
     if (code != BN_CLICKED && code != STN_CLICKED) return;
     switch (id) {
@@ -186,6 +189,9 @@ void frmMain::OnCommand(int id, int code) {
         case IDC_CMDCOOKIES:
             cmdCookies_Click();
             break;
+        case IDC_CMDSITES:
+            cmdSites_Click();
+            break;
         case IDC_CMDPASSWORD:
             cmdPassword_Click();
             break;
@@ -196,7 +202,7 @@ void frmMain::OnCommand(int id, int code) {
             lblWeb2_Click();
             break;
         default:
-            if (id >= IDC_LBLGUIDE0 && id <= IDC_LBLGUIDE3) lblGuide_Click(id - IDC_LBLGUIDE0);
+            if (id >= IDC_LBLGUIDE0 && id <= IDC_LBLGUIDE4) lblGuide_Click(id - IDC_LBLGUIDE0);
             break;
     }
 }

@@ -1,15 +1,22 @@
 // The main window: it owns the settings object and the registry object for its life, runs
 // start-up (Form_Load) and closing (Form_QueryUnload, Form_Unload), shows the options on the
-// four pages of tabMain, keeps the tray icon and starts clean runs.
+// five pages of tabMain, keeps the tray icon and starts clean runs.
 #pragma once
+
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/LinkLabels.h"
 #include "app/cSysTray.h"
+#include "browser/OtherBrowsers.h"
 #include "cookies/frmCookies.h"
+#include "cookies/frmSiteOptions.h"
 #include "platform/Dialog.h"
 #include "reports/frmReports.h"
 #include "settings/cRegistry.h"
@@ -44,6 +51,8 @@ class frmMain : public Dialog {
     // "Cookie Options": hourglass pointer, then the cookie window for the default browser,
     // modally (the window restores the pointer once it has loaded).
     void cmdCookies_Click();
+    // "Site Options": hourglass pointer, then the site keep-list window, modally.
+    void cmdSites_Click();
     // Every way of closing: runs Form_QueryUnload, then Form_Unload, which may cancel.
     // Returns true when the window has gone.
     bool RequestClose();
@@ -61,6 +70,9 @@ class frmMain : public Dialog {
     void ShowBrowserControls();
     // The Netscape profile list (cboProfile).
     HWND ProfileList() const;
+    // The "Other Browsers" page: the list of found profiles (lvwBrowsers) and its rows.
+    HWND BrowserList() const;
+    const std::vector<FoundProfile>& BrowserProfiles() const { return browserProfiles_; }
     // The default browser's command, read at start-up; the link labels start it.
     const std::string& BrowserCommand() const { return browserCommand_; }
 
@@ -101,6 +113,10 @@ class frmMain : public Dialog {
     HBRUSH PageControlColour(HWND control, HDC dc);
 
     void OptionBox_Click(int id);
+    void SetUpBrowserList();
+    void ShowOtherBrowsers();
+    void BrowserPart_Click(int id);
+    void lvwBrowsers_ItemChanged(const NMLISTVIEW& change);
     void cboProfile_Click();
     void cmdPassword_Click();
     void cmdReport_Click();
@@ -130,6 +146,8 @@ class frmMain : public Dialog {
     frmPassword password_;
     frmReports reports_;
     frmCookies cookies_;
+    frmSiteOptions sites_;
+    std::vector<FoundProfile> browserProfiles_;
     LinkLabels links_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

@@ -43,11 +43,21 @@
 #define IDC_LBLWEB2 142
 #define IDC_LBLBRISVANE 143
 
+// Page 4: other browsers.
+#define IDC_FRABROWSERS 170
+#define IDC_LVWBROWSERS 171
+#define IDC_CHKBROWSERHISTORY 172
+#define IDC_CHKBROWSERCOOKIES 173
+#define IDC_CMDSITES 174
+#define IDC_CHKBROWSERCACHE 175
+#define IDC_CHKBROWSERSESSIONS 176
+
 // The user-guide link of each page: lblGuide(index) is IDC_LBLGUIDE0 + index.
 #define IDC_LBLGUIDE0 150
 #define IDC_LBLGUIDE1 151
 #define IDC_LBLGUIDE2 152
 #define IDC_LBLGUIDE3 153
+#define IDC_LBLGUIDE4 154
 
 // The tray menu popMain and its entries.
 #define IDM_POPMAIN 160

@@ -1,5 +1,8 @@
 // The link labels of the main window: their clicks and the hover underline. The mouse's
 // position is learnt from WM_SETCURSOR, which every control passes to the window first.
+#include <algorithm>
+#include <iterator>
+
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
 #include "platform/AppError.h"
@@ -9,9 +12,14 @@
 namespace {
 
 // The frame of each page.
-constexpr int kFrames[] = {IDC_FRAITEMS, IDC_FRAINTERNET, IDC_FRAROTA, IDC_FRANORMAL};
+constexpr int kFrames[] = {IDC_FRAITEMS, IDC_FRAINTERNET, IDC_FRAROTA, IDC_FRANORMAL,
+                           IDC_FRABROWSERS};
 
-bool IsGuide(int id) { return id >= IDC_LBLGUIDE0 && id <= IDC_LBLGUIDE3; }
+bool IsGuide(int id) { return id >= IDC_LBLGUIDE0 && id <= IDC_LBLGUIDE4; }
+
+bool IsFrame(int id) {
+    return std::find(std::begin(kFrames), std::end(kFrames), id) != std::end(kFrames);
+}
 
 }  // namespace
 
@@ -50,7 +58,7 @@ void frmMain::Frame_MouseMove(int page) {
 }
 
 void frmMain::Form_MouseMove() {
-    for (int id = IDC_LBLGUIDE0; id <= IDC_LBLGUIDE3; ++id) links_.SetUnderline(id, false);
+    for (int id = IDC_LBLGUIDE0; id <= IDC_LBLGUIDE4; ++id) links_.SetUnderline(id, false);
     links_.SetUnderline(IDC_LBLWEB2, false);
 }
 
@@ -61,11 +69,8 @@ void frmMain::MouseMoveOver(HWND target, POINT clientPoint) {
     int id = target == Handle() ? 0 : GetDlgCtrlID(target);
     if (IsGuide(id)) return lblGuide_MouseMove(id - IDC_LBLGUIDE0);
     if (id == IDC_LBLWEB2) return lblWeb2_MouseMove();
-    if (target != Handle() && id != kFrames[0] && id != kFrames[1] && id != kFrames[2] &&
-        id != kFrames[3]) {
-        return;  // another control: nothing changes
-    }
-    for (int page = 0; page < 4; ++page) {
+    if (target != Handle() && !IsFrame(id)) return;  // another control: nothing changes
+    for (int page = 0; page < static_cast<int>(std::size(kFrames)); ++page) {
         HWND frame = Item(kFrames[page]);
         RECT rect;
         GetWindowRect(frame, &rect);

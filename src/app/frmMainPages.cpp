@@ -1,4 +1,4 @@
-// The four pages of tabMain: which controls each page holds, the page change and its status
+// The five pages of tabMain: which controls each page holds, the page change and its status
 // text, and the one-time set-up of the tab control, status bar, fonts and icons.
 #include <windows.h>
 // after windows.h
@@ -14,14 +14,16 @@
 
 namespace {
 
-const std::array<const char*, 4> kPageCaptions{"General Items", "Internet Cleaning",
-                                               "Cleaning Options", "&Brisvane Information"};
+const std::array<const char*, 5> kPageCaptions{"General Items", "Internet Cleaning",
+                                               "Cleaning Options", "&Brisvane Information",
+                                               "Other Browsers"};
 
-const std::array<const char*, 4> kStatusTexts{
+const std::array<const char*, 5> kStatusTexts{
     "Choose General Cleaning Items", "Choose Internet Cleaning Items",
-    "Choose General Cleaning Options", "Brisvane Information and Updates"};
+    "Choose General Cleaning Options", "Brisvane Information and Updates",
+    "Choose Other Browsers for Cleaning"};
 
-const std::array<std::vector<int>, 4> kPageControls{{
+const std::array<std::vector<int>, 5> kPageControls{{
     {IDC_FRAITEMS, IDC_CHKDOCUMENTHISTORY, IDC_CHKFINDSEARCH, IDC_CHKRUN, IDC_CHKTEMP,
      IDC_CHKRECYCLEBIN, IDC_LBLGUIDE0},
     {IDC_FRAINTERNET, IDC_LBLDEFAULT0, IDC_LBLBROWSER, IDC_CHKINTERNETHISTORY, IDC_LBLDEFAULT1,
@@ -30,6 +32,8 @@ const std::array<std::vector<int>, 4> kPageControls{{
     {IDC_FRAROTA, IDC_CHKSTARTUP, IDC_CHKSHUTDOWN, IDC_CHKDISPLAYPROGRESS, IDC_CHKPASSWORD,
      IDC_CMDPASSWORD, IDC_CHKREPORT, IDC_CMDREPORT, IDC_LBLGUIDE2},
     {IDC_FRANORMAL, IDC_LBLHEADING, IDC_LBLWEB2, IDC_LBLBRISVANE, IDC_LBLGUIDE3},
+    {IDC_FRABROWSERS, IDC_LVWBROWSERS, IDC_CHKBROWSERHISTORY, IDC_CHKBROWSERCOOKIES, IDC_CMDSITES,
+     IDC_CHKBROWSERCACHE, IDC_CHKBROWSERSESSIONS, IDC_LBLGUIDE4},
 }};
 
 // The Netscape profile controls, shown only for the browser code "NS".
@@ -47,7 +51,8 @@ void frmMain::SetUpControls() {
     }
     int parts[] = {-1};
     SendDlgItemMessageA(Handle(), IDC_STBMAIN, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
-    links_.Attach(Handle(), {IDC_LBLGUIDE0, IDC_LBLGUIDE1, IDC_LBLGUIDE2, IDC_LBLGUIDE3},
+    links_.Attach(Handle(),
+                  {IDC_LBLGUIDE0, IDC_LBLGUIDE1, IDC_LBLGUIDE2, IDC_LBLGUIDE3, IDC_LBLGUIDE4},
                   {IDC_LBLWEB2}, {IDC_LBLBROWSER, IDC_LBLBRISVANE});
     HINSTANCE module = GetModuleHandleA(nullptr);
     bigIcon_ =
@@ -59,6 +64,7 @@ void frmMain::SetUpControls() {
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     // The option boxes are designed ticked; ShowSettings gives them the settings' values.
     for (const OptionBox& box : kOptionBoxes) CheckDlgButton(Handle(), box.id, BST_CHECKED);
+    SetUpBrowserList();
     CentreOnScreen();
     ShowPageControls(0);
     pageBrush_ = CreateSolidBrush(TabBodyColour(tab));
@@ -145,6 +151,10 @@ HBRUSH frmMain::PageControlColour(HWND control, HDC dc) {
 }
 
 bool frmMain::OnNotify(const NMHDR& header) {
+    if (header.idFrom == IDC_LVWBROWSERS && header.code == LVN_ITEMCHANGED) {
+        lvwBrowsers_ItemChanged(reinterpret_cast<const NMLISTVIEW&>(header));
+        return true;
+    }
     if (header.idFrom != IDC_TABMAIN || header.code != TCN_SELCHANGE) return false;
     ShowPageControls(SelectedPage());
     tabMain_Click();

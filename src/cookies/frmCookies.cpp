@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cookies/KeepList.h"
+#include "cookies/ListBoxes.h"
 #include "cookies/frmCookiesIds.h"
 #include "files/FileSystem.h"
 #include "platform/AppError.h"
@@ -11,31 +12,6 @@
 namespace {
 
 constexpr const char* kIndexFile = "index.dat";
-
-void Tell(const std::string& text) { Ui().ShowMessage(text, MB_OK | MB_ICONEXCLAMATION); }
-
-// Lets a list scroll sideways to its widest entry, so that long cookie names can be read.
-void FitHorizontalExtent(HWND list) {
-    HDC dc = GetDC(list);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
-    int widest = 0;
-    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, i, 0)), '\0');
-        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        SIZE size{};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        widest = std::max(widest, static_cast<int>(size.cx));
-    }
-    SelectObject(dc, old);
-    ReleaseDC(list, dc);
-    SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
-}
-
-std::string Describe(const std::exception& failure) {
-    const auto* error = dynamic_cast<const AppError*>(&failure);
-    return error != nullptr ? error->Description() : failure.what();
-}
 
 }  // namespace
 
@@ -221,12 +197,7 @@ std::string frmCookies::IECookieDetails(const std::string& name) const {
 }
 
 void frmCookies::FillList(int id, const std::vector<std::string>& names) {
-    HWND list = Item(id);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& name : names) {
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    }
-    FitHorizontalExtent(list);
+    FillListBox(Item(id), names);
 }
 
 int frmCookies::Selected(int id) const {

@@ -67,8 +67,9 @@ void FirstStartShowsEveryPage(Context& c, HWND main) {
     }
     Check(StoredSetting("BrisvanePassword") == "", "no password stored");
     const char* status[] = {"Choose General Cleaning Items", "Choose Internet Cleaning Items",
-                            "Choose General Cleaning Options", "Brisvane Information and Updates"};
-    for (int page = 0; page < 4; ++page) {
+                            "Choose General Cleaning Options", "Brisvane Information and Updates",
+                            "Choose Other Browsers for Cleaning"};
+    for (int page = 0; page < 5; ++page) {
         SelectTab(main, IDC_TABMAIN, page);
         Check(SelectedTab(main, IDC_TABMAIN) == page, "page " + std::to_string(page) + " shown");
         Check(StatusText(main, IDC_STBMAIN) == status[page], std::string("status ") + status[page]);

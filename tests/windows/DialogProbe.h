@@ -71,3 +71,34 @@ inline void SelectEntry(HWND dialog, int id, int index) {
 inline int SelectedTab(HWND dialog, int tabId) {
     return static_cast<int>(SendDlgItemMessageA(dialog, tabId, TCM_GETCURSEL, 0, 0));
 }
+
+// The rows of a report-view list as "<column 0>|<column 1>|...|<check>", where <check> is
+// "x" for a ticked check box, "-" for an unticked one and "" for none. The text is read through
+// a pointer in the message, so this works on a list of this process only.
+inline std::vector<std::string> ListViewRows(HWND dialog, int id, int columns) {
+    HWND list = GetDlgItem(dialog, id);
+    std::vector<std::string> rows;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            char text[260] = {};
+            LVITEMA item{};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+            line += std::string(text) + "|";
+        }
+        auto image = SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12;
+        rows.push_back(line + (image == 2 ? "x" : image == 1 ? "-" : ""));
+    }
+    return rows;
+}
+// Ticks or clears the check box of a row as a click on it would (this process only).
+inline void SetListViewCheck(HWND dialog, int id, int row, bool ticked) {
+    LVITEMA item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1);
+    SendDlgItemMessageA(dialog, id, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}

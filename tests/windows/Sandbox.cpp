@@ -107,8 +107,8 @@ SandboxFolder::~SandboxFolder() {
     }
 }
 
-HeldOpen::HeldOpen(const std::string& path)
-    : handle_(PathCreateFile(path, GENERIC_READ, 0, OPEN_EXISTING)) {
+HeldOpen::HeldOpen(const std::string& path, DWORD access, DWORD share)
+    : handle_(PathCreateFile(path, access, share, OPEN_EXISTING)) {
     EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path;
 }
 

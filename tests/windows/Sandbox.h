@@ -36,10 +36,11 @@ class SandboxFolder {
     std::string path_;
 };
 
-// Holds a file open without any sharing, so that other handles meet a sharing violation.
+// Holds a file open, by default for reading without any sharing, so that other handles meet a
+// sharing violation; a running browser holds its lock file for writing, sharing reading only.
 class HeldOpen {
   public:
-    explicit HeldOpen(const std::string& path);
+    explicit HeldOpen(const std::string& path, DWORD access = GENERIC_READ, DWORD share = 0);
     ~HeldOpen();
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
