@@ -39,8 +39,8 @@ std::string FoundProfile::Title() const {
 }
 
 std::vector<FoundProfile> FindChromiumProfiles(cRegistry& registry) {
-    const std::string local = ShellFolder(registry, "Local AppData");
-    const std::string roaming = ShellFolder(registry, "AppData");
+    const std::string local = ShellFolder(registry, regpath::kLocalAppDataValue);
+    const std::string roaming = ShellFolder(registry, regpath::kAppDataValue);
     std::vector<FoundProfile> found;
     for (const ChromiumBrowser& browser : kChromiumBrowsers) {
         const std::string& base = browser.roaming ? roaming : local;
