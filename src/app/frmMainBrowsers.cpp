@@ -7,10 +7,11 @@
 #include "app/frmMainIds.h"
 #include "platform/UiServices.h"
 #include "settings/BrowserSettings.h"
+#include "settings/RegistryPaths.h"
 
 namespace {
 
-// The part boxes in the order of BrowserParts and kBrowserPartNames.
+// The part boxes in the order of BrowserParts and regpath::kBrowserPartValues.
 constexpr std::array<int, 4> kPartBoxes{IDC_CHKBROWSERHISTORY, IDC_CHKBROWSERCOOKIES,
                                         IDC_CHKBROWSERCACHE, IDC_CHKBROWSERSESSIONS};
 
@@ -95,7 +96,8 @@ void frmMain::ShowOtherBrowsers() {
 void frmMain::BrowserPart_Click(int id) {
     for (std::size_t i = 0; i < kPartBoxes.size(); ++i) {
         if (kPartBoxes[i] != id) continue;
-        SaveBrowserPart(*registry_, kBrowserPartNames[i], IsDlgButtonChecked(Handle(), id) != 0);
+        SaveBrowserPart(*registry_, regpath::kBrowserPartValues[i],
+                        IsDlgButtonChecked(Handle(), id) != 0);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "browser/BrowserText.h"
 #include "platform/AppError.h"
 #include "platform/System.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
 
@@ -15,9 +16,7 @@ constexpr long kSubscriptOutOfRange = 9;
 
 std::string ReadText(cRegistry& registry, std::int32_t root, const std::string& path,
                      const std::string& name) {
-    registry.SetClassKey(root);
-    registry.SetSectionKey(path);
-    registry.SetValueKey(name);
+    AddressValue(registry, root, path, name);
     registry.SetValueType(regtype::kSz);
     return registry.Value().ToText();
 }
@@ -38,10 +37,11 @@ std::string ReadTextOrEmpty(cRegistry& registry, std::int32_t root, const std::s
 // The ProgId of the user's "http" choice: UserChoiceLatest first (Windows 11 can leave
 // UserChoice stale), then UserChoice; "" when neither names one, as before Windows Vista.
 std::string HttpProgId(cRegistry& registry) {
-    std::string progId =
-        ReadTextOrEmpty(registry, hkey::kCurrentUser, kUserChoiceLatestKey, "ProgId");
+    std::string progId = ReadTextOrEmpty(registry, hkey::kCurrentUser, regpath::kUserChoiceLatest,
+                                         regpath::kProgIdValue);
     if (!progId.empty()) return progId;
-    return ReadTextOrEmpty(registry, hkey::kCurrentUser, kUserChoiceKey, "ProgId");
+    return ReadTextOrEmpty(registry, hkey::kCurrentUser, regpath::kUserChoice,
+                           regpath::kProgIdValue);
 }
 
 // The command Windows starts for "http": the open command of the chosen ProgId, else (no
@@ -50,31 +50,32 @@ std::string HttpCommand(cRegistry& registry) {
     const std::string progId = HttpProgId(registry);
     if (!progId.empty()) {
         std::string command =
-            ReadTextOrEmpty(registry, hkey::kClassesRoot, progId + "\\shell\\open\\command", "");
+            ReadTextOrEmpty(registry, hkey::kClassesRoot, progId + regpath::kOpenCommandSuffix, "");
         if (!command.empty()) return command;
     }
-    return ReadText(registry, hkey::kClassesRoot, kHttpCommandKey, "");
+    return ReadText(registry, hkey::kClassesRoot, regpath::kHttpCommand, "");
 }
 
 // Internet Explorer 10 and later keep "9.10..." or "9.11..." in "Version" and their own version
 // in "svcVersion", which earlier versions do not have.
 std::string ExplorerVersion(cRegistry& registry) {
-    std::string version =
-        ReadTextOrEmpty(registry, hkey::kLocalMachine, kExplorerKey, "svcVersion");
+    std::string version = ReadTextOrEmpty(registry, hkey::kLocalMachine, regpath::kInternetExplorer,
+                                          regpath::kServiceVersionValue);
     if (!version.empty()) return version;
-    return ReadText(registry, hkey::kLocalMachine, kExplorerKey, "Version");
+    return ReadText(registry, hkey::kLocalMachine, regpath::kInternetExplorer,
+                    regpath::kVersionValue);
 }
 
 // The version of the Netscape product whose key the registry lists first.
 std::string NetscapeVersion(cRegistry& registry) {
-    registry.SetClassKey(hkey::kLocalMachine);
-    registry.SetSectionKey(kNetscapeKey);
+    AddressKey(registry, hkey::kLocalMachine, regpath::kNetscape);
     std::vector<std::string> products;
     std::int32_t count = 0;
     registry.EnumerateSections(products, count);
     if (count < 1) throw AppError(kSubscriptOutOfRange, ProgramName(), "Subscript out of range");
-    return ReadText(registry, hkey::kLocalMachine, std::string(kNetscapeKey) + "\\" + products[1],
-                    "CurrentVersion");
+    return ReadText(registry, hkey::kLocalMachine,
+                    std::string(regpath::kNetscape) + "\\" + products[1],
+                    regpath::kCurrentVersionValue);
 }
 
 }  // namespace

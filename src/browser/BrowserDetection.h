@@ -9,14 +9,6 @@
 class cRegistry;
 class cSettings;
 
-inline constexpr const char* kHttpCommandKey = "http\\shell\\open\\command";
-inline constexpr const char* kUserChoiceLatestKey =
-    "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoiceLatest";
-inline constexpr const char* kUserChoiceKey =
-    "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice";
-inline constexpr const char* kExplorerKey = "Software\\Microsoft\\Internet Explorer";
-inline constexpr const char* kNetscapeKey = "Software\\Netscape";
-
 // Sets DefaultBrowser to "IE", "NS" or "Unknown Browser" and returns the text that shows the
 // browser to the user ("Internet Explorer 6.0", "Netscape 7.1" or "Unknown Browser").
 std::string DetectDefaultBrowser(cRegistry& registry, cSettings& settings);

@@ -10,6 +10,7 @@
 #include "platform/System.h"
 #include "platform/UiServices.h"
 #include "settings/ProgramState.h"
+#include "settings/RegistryPaths.h"
 #include "settings/SettingsStore.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
@@ -20,9 +21,7 @@ constexpr std::size_t kChunk = 100;
 constexpr long kInvalidArgument = 5;
 
 std::string ApplicationDataFolder(cRegistry& registry) {
-    registry.SetClassKey(hkey::kCurrentUser);
-    registry.SetSectionKey(kShellFoldersKey);
-    registry.SetValueKey("AppData");
+    AddressValue(registry, hkey::kCurrentUser, regpath::kShellFolders, regpath::kAppDataValue);
     registry.SetValueType(regtype::kSz);
     return registry.Value().ToText();
 }
@@ -103,5 +102,5 @@ void ShowProfileSetting(cSettings& settings, HWND cboProfile, cRegistry& registr
     const std::string first = table.front().name;
     settings.SetDefaultNSProfile(first);
     if (!SelectListEntry(cboProfile, first)) return;
-    SaveStringSetting(registry, "DefaultNSProfile", first);
+    SaveStringSetting(registry, regpath::kProfileValue, first);
 }

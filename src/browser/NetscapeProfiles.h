@@ -11,9 +11,6 @@ class cRegistry;
 class cSettings;
 class IProgress;
 
-inline constexpr const char* kShellFoldersKey =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
 // Reads "<AppData>\Mozilla\registry.dat" in chunks of 100 characters with `progress` showing
 // how far it has come (unloaded again at the end), adds every profile whose folder exists to the
 // program's profile table, and fills `cboProfile` with the table's names, selecting the first.

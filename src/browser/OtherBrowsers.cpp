@@ -22,7 +22,8 @@ std::string FoundProfile::Title() const {
 }
 
 AppDataFolders UserAppDataFolders(cRegistry& registry) {
-    return {ShellFolder(registry, "Local AppData"), ShellFolder(registry, "AppData")};
+    return {ShellFolder(registry, regpath::kLocalAppDataValue),
+            ShellFolder(registry, regpath::kAppDataValue)};
 }
 
 std::vector<FoundProfile> FindBrowserProfiles(cRegistry& registry) {

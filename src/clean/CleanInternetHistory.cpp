@@ -5,11 +5,10 @@
 #include "platform/AppError.h"
 #include "platform/System.h"
 #include "settings/ProgramState.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 
 namespace {
-
-constexpr const char* kTypedUrls = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 
 // Without a profile folder there is no profile file: the bare name would point at the root of
 // the current drive.
@@ -20,9 +19,7 @@ void DeleteNetscapeHistory(const std::string& profileFolder) {
 }
 
 void EmptyTypedUrls(cRegistry& registry) {
-    registry.SetClassKey(hkey::kCurrentUser);
-    registry.SetSectionKey(kTypedUrls);
-    registry.SetValueKey("");
+    AddressKey(registry, hkey::kCurrentUser, regpath::kTypedUrls);
     registry.DeleteKey();
     registry.CreateKey();
 }

@@ -8,18 +8,18 @@
 #include "platform/AppError.h"
 #include "platform/System.h"
 #include "settings/ProgramState.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 
 namespace {
 
-constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
-
-void SelectKey(cRegistry& registry, const std::string& key) {
-    registry.SetClassKey(hkey::kCurrentUser);
-    registry.SetSectionKey(kExplorer + key);
-    registry.SetValueKey("");
+// A value below HKEY_CURRENT_USER, read as "" when it is missing.
+void SelectValue(cRegistry& registry, const std::string& path, const std::string& name) {
+    AddressValue(registry, hkey::kCurrentUser, path, name);
     registry.SetDefault(Variant());
 }
+
+void SelectKey(cRegistry& registry, const std::string& path) { SelectValue(registry, path, ""); }
 
 // Runs one registry step; a registry failure (26001) is skipped and the next step runs.
 template <typename Step>
@@ -32,28 +32,28 @@ void SkippingRegistryFailure(Step step) {
 }
 
 // Deletes a history key and creates it again, empty.
-void EmptyKey(cRegistry& registry, const std::string& key) {
-    SelectKey(registry, key);
+void EmptyKey(cRegistry& registry, const std::string& path) {
+    SelectKey(registry, path);
     SkippingRegistryFailure([&] { registry.DeleteKey(); });
-    SelectKey(registry, key);
+    SelectKey(registry, path);
     SkippingRegistryFailure([&] { registry.CreateKey(); });
 }
 
 // Empties the Find/Search history, and from Windows 7 on also the search box's history.
 void EmptyFindHistory(cRegistry& registry) {
-    EmptyKey(registry, "Doc Find Spec MRU");
-    if (Program().windows7OrLater) EmptyKey(registry, "WordWheelQuery");
+    EmptyKey(registry, regpath::kDocFindSpecMru);
+    if (Program().windows7OrLater) EmptyKey(registry, regpath::kWordWheelQuery);
 }
 
-// Deletes an Explorer key with every key below it, the deepest first: the registry deletes
-// only keys without sub-keys.
-void DeleteKeyTree(cRegistry& registry, const std::string& key) {
-    SelectKey(registry, key);
+// Deletes a key with every key below it, the deepest first: the registry deletes only keys
+// without sub-keys.
+void DeleteKeyTree(cRegistry& registry, const std::string& path) {
+    SelectKey(registry, path);
     std::vector<std::string> names;
     std::int32_t count = 0;
     registry.EnumerateSections(names, count);
-    for (std::int32_t i = 1; i <= count; ++i) DeleteKeyTree(registry, key + "\\" + names[i]);
-    SelectKey(registry, key);
+    for (std::int32_t i = 1; i <= count; ++i) DeleteKeyTree(registry, path + "\\" + names[i]);
+    SelectKey(registry, path);
     registry.DeleteKey();
 }
 
@@ -62,7 +62,7 @@ void DeleteKeyTree(cRegistry& registry, const std::string& key) {
 void ClearShellRecentItems(cRegistry& registry) {
     ClearShellRecentDocuments();
     try {
-        DeleteKeyTree(registry, "RecentDocs");
+        DeleteKeyTree(registry, regpath::kRecentDocs);
     } catch (const std::exception&) {
         // Already gone, or held by the shell: nothing worth a line in the report.
     }
@@ -71,8 +71,7 @@ void ClearShellRecentItems(cRegistry& registry) {
 std::string RecentFolder(cRegistry& registry) {
     std::string path;
     SkippingRegistryFailure([&] {
-        SelectKey(registry, "Shell Folders");
-        registry.SetValueKey("Recent");
+        SelectValue(registry, regpath::kShellFolders, regpath::kRecentValue);
         path = registry.Value().ToText();
     });
     return path;
@@ -92,7 +91,7 @@ void EmptyRecentFolder(const std::string& path, std::string& report) {
 // The Run history may not exist: a failure here is not worth a line in the report.
 void CleanRunHistory(cRegistry& registry, std::string& report) {
     WriteItemBlock(CleanItem::RunHistory, report, [&] {
-        SelectKey(registry, "RunMRU");
+        SelectKey(registry, regpath::kRunMru);
         registry.DeleteKey();
         return true;
     });

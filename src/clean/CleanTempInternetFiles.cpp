@@ -8,26 +8,24 @@
 #include "platform/AppError.h"
 #include "platform/System.h"
 #include "settings/ProgramState.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 
 namespace {
 
-constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
 constexpr const char* kContent = "Content.IE5";
 constexpr const char* kIndex = "index.dat";
 
-std::string CacheValue(cRegistry& registry, const char* key) {
-    registry.SetClassKey(hkey::kCurrentUser);
-    registry.SetSectionKey(std::string(kExplorer) + key);
-    registry.SetValueKey("Cache");
+std::string CacheValue(cRegistry& registry, const char* path) {
+    AddressValue(registry, hkey::kCurrentUser, path, regpath::kCacheValue);
     registry.SetDefault(Variant());
     return registry.Value().ToText();
 }
 
 // "Shell Folders" first; "User Shell Folders" (expanded) only when that gives nothing.
 std::string IECacheFolder(cRegistry& registry) {
-    std::string path = CacheValue(registry, "Shell Folders");
-    if (path.empty()) path = CacheValue(registry, "User Shell Folders");
+    std::string path = CacheValue(registry, regpath::kShellFolders);
+    if (path.empty()) path = CacheValue(registry, regpath::kUserShellFolders);
     return path;
 }
 

@@ -4,14 +4,13 @@
 #include "files/FileSystem.h"
 #include "platform/System.h"
 #include "settings/ProgramState.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 
 namespace {
 
 void WriteRunValue(cRegistry& registry, const std::string& programFolder) {
-    registry.SetClassKey(hkey::kCurrentUser);
-    registry.SetSectionKey(kRunKey);
-    registry.SetValueKey(kRunValueName);
+    AddressValue(registry, hkey::kCurrentUser, regpath::kRun, regpath::kRunValue);
     registry.SetValueType(regtype::kSz);
     registry.SetLiteralText(RunValueText(programFolder));
 }

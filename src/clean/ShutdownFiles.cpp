@@ -4,25 +4,22 @@
 #include "clean/ShutdownText.h"
 #include "files/FileSystem.h"
 #include "platform/System.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 
 namespace {
 
-constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
-
 std::string ScriptsFolder() { return SystemFolder() + "\\GroupPolicy\\Machine\\Scripts"; }
 
-std::string ShellFolder(cRegistry& registry, const std::string& key, const std::string& name) {
-    registry.SetClassKey(hkey::kCurrentUser);
-    registry.SetSectionKey(kExplorer + key);
-    registry.SetValueKey(name);
+std::string ShellFolder(cRegistry& registry, const std::string& path, const std::string& name) {
+    AddressValue(registry, hkey::kCurrentUser, path, name);
     registry.SetDefault(Variant());
     return registry.Value().ToText();
 }
 
 std::string ShellFolderWithFallBack(cRegistry& registry, const std::string& name) {
-    std::string folder = ShellFolder(registry, "Shell Folders", name);
-    return folder.empty() ? ShellFolder(registry, "User Shell Folders", name) : folder;
+    std::string folder = ShellFolder(registry, regpath::kShellFolders, name);
+    return folder.empty() ? ShellFolder(registry, regpath::kUserShellFolders, name) : folder;
 }
 
 void CreateFolderIfMissing(const std::string& path) {
@@ -39,8 +36,8 @@ std::string DelHistoryCmdPath() { return ScriptsFolder() + "\\Shutdown\\del_hist
 
 BrowserFolders ReadBrowserFolders(cRegistry& registry) {
     BrowserFolders folders;
-    folders.cache = ShellFolderWithFallBack(registry, "Cache");
-    folders.history = ShellFolderWithFallBack(registry, "History");
+    folders.cache = ShellFolderWithFallBack(registry, regpath::kCacheValue);
+    folders.history = ShellFolderWithFallBack(registry, regpath::kHistoryValue);
     return folders;
 }
 

@@ -8,8 +8,6 @@
 
 class cSettings;
 
-inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\run";
-inline constexpr const char* kRunValueName = "clean";
 inline constexpr const char* kUninstallLogName = "ST6UNST.LOG";
 inline constexpr const char* kUninstallLogMarker = "%% Modified by Brisvane";
 

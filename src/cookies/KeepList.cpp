@@ -1,32 +1,27 @@
 #include "cookies/KeepList.h"
 
 #include "browser/ProfileFolder.h"
-#include "settings/SettingsStore.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
 
 namespace {
 
-constexpr const char* kShellFolders =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
 void Address(cRegistry& registry, const std::string& section, const std::string& value = "") {
-    registry.SetClassKey(hkey::kCurrentUser);
-    registry.SetSectionKey(section);
-    registry.SetValueKey(value);
+    AddressValue(registry, hkey::kCurrentUser, section, value);
     registry.SetDefault(Variant());
 }
 
-std::string KeyPath(Boolean netscape) { return kSettingsKey + KeepListSuffix(netscape); }
+std::string KeyPath(Boolean netscape) { return regpath::kSettings + KeepListSuffix(netscape); }
 
 }  // namespace
 
 std::string KeepListSuffix(Boolean netscape) {
-    return netscape != kFalse ? kNSCookiesSuffix : kIECookiesSuffix;
+    return netscape != kFalse ? regpath::kNSCookiesSuffix : regpath::kIECookiesSuffix;
 }
 
 std::string ReadIECookieFolder(cRegistry& registry) {
-    Address(registry, kShellFolders, "Cookies");
+    Address(registry, regpath::kShellFolders, regpath::kCookiesValue);
     return registry.Value().ToText();
 }
 
@@ -53,7 +48,8 @@ std::string ReadKeepListEntry(cRegistry& registry, const std::string& valueName,
 
 void WriteKeepListEntry(cRegistry& registry, const std::string& name, std::int16_t position,
                         const std::string& suffix) {
-    Address(registry, kSettingsKey + suffix, "Cookie" + std::to_string(position));
+    Address(registry, regpath::kSettings + suffix,
+            regpath::kCookieValuePrefix + std::to_string(position));
     registry.SetValueType(regtype::kSz);
     // Always REG_SZ, even for a name holding two "%" signs, so that it reads back unchanged.
     registry.SetLiteralText(name);
@@ -65,7 +61,7 @@ void DeleteKeepListKey(cRegistry& registry, const std::string& keyPath) {
 }
 
 void CreateKeepListKey(cRegistry& registry, const std::string& suffix) {
-    Address(registry, kSettingsKey + suffix);
+    Address(registry, regpath::kSettings + suffix);
     registry.CreateKey();
 }
 
@@ -88,7 +84,7 @@ KeepSet ReadKeepSet(cRegistry& registry, Boolean netscape) {
 
 void SaveKeepList(cRegistry& registry, Boolean netscape, const std::vector<std::string>& names) {
     const std::string suffix = KeepListSuffix(netscape);
-    const std::string path = kSettingsKey + suffix;
+    const std::string path = regpath::kSettings + suffix;
     // A key removed since the list was read has nothing to delete.
     Address(registry, path);
     if (registry.KeyExists() != kFalse) DeleteKeepListKey(registry, path);

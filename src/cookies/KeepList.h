@@ -14,9 +14,6 @@
 class cRegistry;
 class cSettings;
 
-inline constexpr const char* kIECookiesSuffix = "\\Cookies";
-inline constexpr const char* kNSCookiesSuffix = "\\NSCookies";
-
 // "\NSCookies" for Netscape, "\Cookies" otherwise.
 std::string KeepListSuffix(Boolean netscape);
 

@@ -31,11 +31,12 @@ void WriteFlag(cRegistry& registry, const std::string& name, bool on) {
 BrowserParts LoadBrowserParts(cRegistry& registry) {
     BrowserParts parts;
     for (int i = 0; i < 4; ++i) {
-        AddressValue(registry, hkey::kCurrentUser, regpath::kBrowsers, kBrowserPartNames[i]);
+        AddressValue(registry, hkey::kCurrentUser, regpath::kBrowsers,
+                     regpath::kBrowserPartValues[i]);
         registry.SetDefault(Variant());
         std::string text = registry.Value().ToText();
         if (text.empty()) {
-            WriteFlag(registry, kBrowserPartNames[i], kFirstUse[i]);
+            WriteFlag(registry, regpath::kBrowserPartValues[i], kFirstUse[i]);
             *PartField(parts, i) = kFirstUse[i];
         } else {
             *PartField(parts, i) = IsTrueText(text);
@@ -53,7 +54,7 @@ std::string ProfileSettingName(const std::string& code, const std::string& folde
 }
 
 std::set<std::string> LoadTickedProfiles(cRegistry& registry) {
-    AddressValue(registry, hkey::kCurrentUser, regpath::kBrowsers, "");
+    AddressKey(registry, hkey::kCurrentUser, regpath::kBrowsers);
     std::set<std::string> ticked;
     for (const RegistryValue& value : registry.RawValues()) {
         if (value.name.find('|') != std::string::npos && IsTrueText(value.data.ToText())) {
@@ -69,18 +70,19 @@ void SaveProfileTick(cRegistry& registry, const std::string& code, const std::st
 }
 
 std::vector<std::string> LoadSites(cRegistry& registry) {
-    AddressValue(registry, hkey::kCurrentUser, regpath::kSites, "");
+    AddressKey(registry, hkey::kCurrentUser, regpath::kSites);
     std::vector<std::string> sites;
     for (const RegistryValue& value : registry.RawValues()) sites.push_back(value.data.ToText());
     return sites;
 }
 
 void SaveSites(cRegistry& registry, const std::vector<std::string>& sites) {
-    AddressValue(registry, hkey::kCurrentUser, regpath::kSites, "");
+    AddressKey(registry, hkey::kCurrentUser, regpath::kSites);
     if (registry.KeyExists() != kFalse) registry.DeleteKey();
     registry.CreateKey();
     for (std::size_t i = 0; i < sites.size(); ++i) {
-        AddressValue(registry, hkey::kCurrentUser, regpath::kSites, "Site" + std::to_string(i));
+        AddressValue(registry, hkey::kCurrentUser, regpath::kSites,
+                     regpath::kSiteValuePrefix + std::to_string(i));
         registry.SetValueType(regtype::kSz);
         registry.SetLiteralText(sites[i]);
     }

@@ -24,9 +24,6 @@ struct BrowserParts {
     bool operator==(const BrowserParts&) const = default;
 };
 
-// The value names of the four parts, in the order of BrowserParts.
-inline constexpr const char* kBrowserPartNames[] = {"History", "Cookies", "Cache", "Sessions"};
-
 // Reads the four parts; a part without a value is created with its first-use state. A text that
 // is not a truth value counts as False.
 BrowserParts LoadBrowserParts(cRegistry& registry);

@@ -8,7 +8,7 @@
 #include "platform/AppError.h"
 #include "platform/Crypto.h"
 #include "settings/PasswordHash.h"
-#include "settings/SettingsStore.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 
 namespace {
@@ -20,9 +20,7 @@ constexpr std::size_t kSaltBytes = 16;
 constexpr std::size_t kHashBytes = 32;
 
 void AddressPassword(cRegistry& registry) {
-    registry.SetClassKey(hkey::kCurrentUser);
-    registry.SetSectionKey(kSettingsKey);
-    registry.SetValueKey("BrisvanePassword");
+    AddressValue(registry, hkey::kCurrentUser, regpath::kSettings, regpath::kPasswordValue);
     registry.SetValueType(regtype::kSz);
 }
 

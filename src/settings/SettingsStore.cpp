@@ -7,6 +7,7 @@
 #include "platform/System.h"
 #include "settings/FlagText.h"
 #include "settings/Options.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
 
@@ -15,9 +16,7 @@ namespace {
 constexpr long kTypeMismatch = 13;
 
 void AddressSetting(cRegistry& registry, const std::string& path, const std::string& name) {
-    registry.SetClassKey(hkey::kCurrentUser);
-    registry.SetSectionKey(path);
-    registry.SetValueKey(name);
+    AddressValue(registry, hkey::kCurrentUser, path, name);
     registry.SetValueType(regtype::kSz);
 }
 
@@ -32,10 +31,10 @@ void LoadFlags(cSettings& settings, cRegistry& registry, const Option* first, co
 }
 
 void LoadProfile(cSettings& settings, cRegistry& registry) {
-    settings.SetDefaultNSProfile(ReadSetting(registry, "DefaultNSProfile", true));
+    settings.SetDefaultNSProfile(ReadSetting(registry, regpath::kProfileValue, true));
     if (settings.DefaultNSProfile().empty()) {
         settings.SetDefaultNSProfile("default");
-        SaveStringSetting(registry, "DefaultNSProfile", "default");
+        SaveStringSetting(registry, regpath::kProfileValue, "default");
     }
 }
 
@@ -44,16 +43,16 @@ void LoadProfile(cSettings& settings, cRegistry& registry) {
 void LoadSettings(cSettings& settings, cRegistry& registry) {
     const Option* passwordNext = std::begin(kOptions) + kOptionsBeforePassword;
     LoadFlags(settings, registry, std::begin(kOptions), passwordNext);
-    settings.SetPassword(ReadSetting(registry, "BrisvanePassword", true));
+    settings.SetPassword(ReadSetting(registry, regpath::kPasswordValue, true));
     LoadFlags(settings, registry, passwordNext, std::end(kOptions));
     if (settings.DefaultBrowser() == "NS") LoadProfile(settings, registry);
 }
 
 std::string ReadSetting(cRegistry& registry, const std::string& name, bool isText) {
-    AddressSetting(registry, kSettingsKey, name);
+    AddressSetting(registry, regpath::kSettings, name);
     std::string text = registry.Value().ToText();
     if (!text.empty()) return text;
-    CreateDefaultSetting(registry, kSettingsKey, name, isText);
+    CreateDefaultSetting(registry, regpath::kSettings, name, isText);
     return isText ? std::string() : std::string("False");
 }
 
@@ -64,11 +63,11 @@ void CreateDefaultSetting(cRegistry& registry, const std::string& path, const st
 }
 
 void SaveFlagSetting(cRegistry& registry, const std::string& name, std::int16_t state) {
-    AddressSetting(registry, kSettingsKey, name);
+    AddressSetting(registry, regpath::kSettings, name);
     registry.SetValue(Variant::FromBoolean(ToBoolean(state != 0)));
 }
 
 void SaveStringSetting(cRegistry& registry, const std::string& name, const std::string& text) {
-    AddressSetting(registry, kSettingsKey, name);
+    AddressSetting(registry, regpath::kSettings, name);
     registry.SetValue(Variant::FromString(text));
 }

@@ -9,8 +9,6 @@
 class cRegistry;
 class cSettings;
 
-inline constexpr const char* kSettingsKey = "Software\\Brisvane\\Settings";
-
 void LoadSettings(cSettings& settings, cRegistry& registry);
 std::string ReadSetting(cRegistry& registry, const std::string& name, bool isText);
 void CreateDefaultSetting(cRegistry& registry, const std::string& path, const std::string& name,

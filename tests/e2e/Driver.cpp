@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "RegistrySandbox.h"
-#include "settings/SettingsStore.h"
+#include "settings/RegistryPaths.h"
 
 namespace {
 
@@ -183,10 +183,10 @@ void SelectTab(HWND dialog, int tabId, int page) {
 
 std::string StatusText(HWND dialog, int statusId) { return TextOf(dialog, statusId); }
 
-std::string StoredSetting(const std::string& name) { return ReadRawText(kSettingsKey, name); }
+std::string StoredSetting(const std::string& name) { return ReadRawText(regpath::kSettings, name); }
 
 void StoreSetting(const std::string& name, const std::string& text) {
-    WriteRaw(kSettingsKey, name, REG_SZ, SzBytes(text));
+    WriteRaw(regpath::kSettings, name, REG_SZ, SzBytes(text));
 }
 
 void DeleteBrisvaneKey() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brisvane"); }

@@ -183,7 +183,8 @@ TEST_F(OtherBrowsers, AProfileAndAPartTickedMakeTheTenthItemOfARun) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         RegDeleteTreeA(HKEY_CURRENT_USER, regpath::kBrowsers);
-        for (const char* part : kBrowserPartNames) SaveBrowserPart(registry, part, c.parts);
+        for (const char* part : regpath::kBrowserPartValues)
+            SaveBrowserPart(registry, part, c.parts);
         if (*c.profile != '\0') WriteRaw(regpath::kBrowsers, c.profile, REG_SZ, SzBytes("True"));
         cSettings settings;
         const std::string report = RunClean(registry, settings, kTrue, progress);

@@ -8,7 +8,7 @@
 #include "FailingRegistryApi.h"
 #include "RegistrySandbox.h"
 #include "settings/Password.h"
-#include "settings/SettingsStore.h"
+#include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 
 namespace {
@@ -16,13 +16,13 @@ namespace {
 constexpr const char* kPrefix = "pbkdf2-sha256$310000$";
 
 struct PasswordStore : testing::Test {
-    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, regpath::kSettings); }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, regpath::kSettings); }
 
-    RawValue Raw() const { return ReadRaw(kSettingsKey, "BrisvanePassword"); }
-    std::string StoredText() const { return ReadRawText(kSettingsKey, "BrisvanePassword"); }
+    RawValue Raw() const { return ReadRaw(regpath::kSettings, "BrisvanePassword"); }
+    std::string StoredText() const { return ReadRawText(regpath::kSettings, "BrisvanePassword"); }
     void StoreRaw(DWORD type, const std::string& text) {
-        WriteRaw(kSettingsKey, "BrisvanePassword", type, SzBytes(text));
+        WriteRaw(regpath::kSettings, "BrisvanePassword", type, SzBytes(text));
     }
 
     cRegistry registry;

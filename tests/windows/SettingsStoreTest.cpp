@@ -10,6 +10,7 @@
 #include "FailingRegistryApi.h"
 #include "RegistrySandbox.h"
 #include "settings/Options.h"
+#include "settings/RegistryPaths.h"
 #include "settings/SettingsStore.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
@@ -60,10 +61,10 @@ std::map<std::string, RegLine> RegQuerySettings() {
     return values;
 }
 
-void DeleteSettingsKey() { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
+void DeleteSettingsKey() { RegDeleteTreeA(HKEY_CURRENT_USER, regpath::kSettings); }
 
 void StoreText(const std::string& name, const std::string& text) {
-    WriteRaw(kSettingsKey, name, REG_SZ, SzBytes(text));
+    WriteRaw(regpath::kSettings, name, REG_SZ, SzBytes(text));
 }
 
 struct SettingsStore : testing::Test {
@@ -94,7 +95,7 @@ TEST_F(SettingsStore, FirstRunCreatesTheKeyWithFourteenFalseFlagsAndAnEmptyPassw
     }
     ASSERT_EQ(listed.count("BrisvanePassword"), 1u);
     EXPECT_EQ(listed["BrisvanePassword"].type, "REG_SZ");
-    EXPECT_EQ(ReadRaw(kSettingsKey, "BrisvanePassword").data, SzBytes(""));
+    EXPECT_EQ(ReadRaw(regpath::kSettings, "BrisvanePassword").data, SzBytes(""));
 
     // A second start finds every value and changes nothing.
     cSettings again;
@@ -122,7 +123,7 @@ TEST_F(SettingsStore, FlagTextsLoadAsTruthValues) {
     }
     // A number stored as a DWORD converts like its decimal text.
     DeleteSettingsKey();
-    WriteRaw(kSettingsKey, "Report", REG_DWORD, {1, 0, 0, 0});
+    WriteRaw(regpath::kSettings, "Report", REG_DWORD, {1, 0, 0, 0});
     LoadSettings(settings, registry);
     EXPECT_EQ(settings.Report(), kTrue);
 }
@@ -146,20 +147,20 @@ TEST_F(SettingsStore, AFlagThatIsNoTruthValueStopsLoadingAtThatValue) {
         EXPECT_EQ(flags[after], kFalse) << after;
     }
     EXPECT_EQ(settings.Password(), "");
-    EXPECT_EQ(ReadRaw(kSettingsKey, "RecycleBin").data, SzBytes("yes"));
+    EXPECT_EQ(ReadRaw(regpath::kSettings, "RecycleBin").data, SzBytes("yes"));
 }
 
 TEST_F(SettingsStore, AnEmptyFlagIsRewrittenAsFalse) {
     StoreText("Run", "");
     StoreText("BrisvanePassword", "");
     EXPECT_EQ(ReadSetting(registry, "Run", false), "False");
-    EXPECT_EQ(ReadRaw(kSettingsKey, "Run").data, SzBytes("false"));
+    EXPECT_EQ(ReadRaw(regpath::kSettings, "Run").data, SzBytes("false"));
     EXPECT_EQ(ReadSetting(registry, "BrisvanePassword", true), "");
-    EXPECT_TRUE(ReadRaw(kSettingsKey, "BrisvanePassword").exists);
+    EXPECT_TRUE(ReadRaw(regpath::kSettings, "BrisvanePassword").exists);
     StoreText("Run", "");
     LoadSettings(settings, registry);
     EXPECT_EQ(settings.Run(), kFalse);
-    EXPECT_EQ(ReadRaw(kSettingsKey, "Run").data, SzBytes("false"));
+    EXPECT_EQ(ReadRaw(regpath::kSettings, "Run").data, SzBytes("false"));
 }
 
 TEST_F(SettingsStore, SavingAFlagStoresTrueForEveryNonZeroState) {
@@ -169,12 +170,12 @@ TEST_F(SettingsStore, SavingAFlagStoresTrueForEveryNonZeroState) {
     };
     for (const Case& c : {Case{1, "True"}, Case{0, "False"}, Case{2, "True"}, Case{-1, "True"}}) {
         SaveFlagSetting(registry, "Report", c.state);
-        RawValue stored = ReadRaw(kSettingsKey, "Report");
+        RawValue stored = ReadRaw(regpath::kSettings, "Report");
         EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ)) << c.state;
         EXPECT_EQ(stored.data, SzBytes(c.stored)) << c.state;
     }
     SaveStringSetting(registry, "DefaultNSProfile", "My Profile");
-    EXPECT_EQ(ReadRaw(kSettingsKey, "DefaultNSProfile").data, SzBytes("My Profile"));
+    EXPECT_EQ(ReadRaw(regpath::kSettings, "DefaultNSProfile").data, SzBytes("My Profile"));
     std::map<std::string, RegLine> listed = RegQuerySettings();
     EXPECT_EQ(listed["Report"].data, "True");
     EXPECT_EQ(listed["DefaultNSProfile"].data, "My Profile");
@@ -183,14 +184,14 @@ TEST_F(SettingsStore, SavingAFlagStoresTrueForEveryNonZeroState) {
 TEST_F(SettingsStore, TheNetscapeProfileIsLoadedOnlyForNetscape) {
     settings.SetDefaultBrowser("IE");
     LoadSettings(settings, registry);
-    EXPECT_FALSE(ReadRaw(kSettingsKey, "DefaultNSProfile").exists);
+    EXPECT_FALSE(ReadRaw(regpath::kSettings, "DefaultNSProfile").exists);
     EXPECT_EQ(settings.DefaultNSProfile(), "");
 
     cSettings netscape;
     netscape.SetDefaultBrowser("NS");
     LoadSettings(netscape, registry);
     EXPECT_EQ(netscape.DefaultNSProfile(), "default");
-    EXPECT_EQ(ReadRaw(kSettingsKey, "DefaultNSProfile").data, SzBytes("default"));
+    EXPECT_EQ(ReadRaw(regpath::kSettings, "DefaultNSProfile").data, SzBytes("default"));
     EXPECT_EQ(RegQuerySettings().size(), 16u);
 
     SaveStringSetting(registry, "DefaultNSProfile", "work");
@@ -206,5 +207,5 @@ TEST_F(SettingsStore, AFailingSaveRaisesTheRegistryError) {
     cRegistry failing(api);
     EXPECT_THROW(SaveFlagSetting(failing, "Report", 1), AppError);
     EXPECT_THROW(SaveStringSetting(failing, "DefaultNSProfile", "x"), AppError);
-    EXPECT_FALSE(ReadRaw(kSettingsKey, "Report").exists);
+    EXPECT_FALSE(ReadRaw(regpath::kSettings, "Report").exists);
 }

@@ -11,6 +11,7 @@
 #include "clean/ShutdownText.h"
 #include "files/FileSystem.h"
 #include "platform/System.h"
+#include "settings/RegistryPaths.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::string Script(const std::string& command, const std::string& shortFolder) {
 }
 
 std::string RunValue() {
-    RawValue raw = ReadRaw(kRunKey, kRunValueName);
+    RawValue raw = ReadRaw(regpath::kRun, regpath::kRunValue);
     if (!raw.exists) return "<missing>";
     return raw.type == REG_SZ ? std::string(raw.data.begin(), raw.data.end() - 1) : "<not text>";
 }

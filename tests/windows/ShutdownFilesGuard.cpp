@@ -4,6 +4,7 @@
 #include "clean/ShutdownText.h"
 #include "files/FileSystem.h"
 #include "platform/System.h"
+#include "settings/RegistryPaths.h"
 
 std::vector<std::string> GroupPolicyFolders() {
     const std::string root = SystemFolder() + "\\GroupPolicy";
@@ -11,7 +12,7 @@ std::vector<std::string> GroupPolicyFolders() {
             root + "\\Machine\\Scripts\\Shutdown"};
 }
 
-ShutdownFilesGuard::ShutdownFilesGuard() : runValue_(ReadRaw(kRunKey, kRunValueName)) {
+ShutdownFilesGuard::ShutdownFilesGuard() : runValue_(ReadRaw(regpath::kRun, regpath::kRunValue)) {
     for (const std::string& folder : GroupPolicyFolders()) {
         folders_.push_back({folder, FolderExists(folder)});
     }
@@ -50,11 +51,11 @@ ShutdownFilesGuard::~ShutdownFilesGuard() {
         }
     }
     if (runValue_.exists) {
-        WriteRaw(kRunKey, kRunValueName, runValue_.type, runValue_.data);
+        WriteRaw(regpath::kRun, regpath::kRunValue, runValue_.type, runValue_.data);
     } else {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &key) == 0) {
-            RegDeleteValueA(key, kRunValueName);
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, regpath::kRun, 0, KEY_SET_VALUE, &key) == 0) {
+            RegDeleteValueA(key, regpath::kRunValue);
             RegCloseKey(key);
         }
     }
