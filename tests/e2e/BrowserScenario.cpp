@@ -10,12 +10,9 @@
 #include "Driver.h"
 #include "RegistryOverride.h"
 #include "app/frmMainIds.h"
-#include "version.h"
 
 namespace {
 
-const std::string kMainTitle = "Brisvane - Ver " + std::to_string(BRISVANE_VERSION_MAJOR) + "." +
-                               std::to_string(BRISVANE_VERSION_MINOR);
 const char* kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const int kInternetItems[] = {IDC_CHKINTERNETHISTORY, IDC_CHKTEMPINTERNET, IDC_CHKCOOKIES,

@@ -10,6 +10,11 @@
 
 #include "DialogProbe.h"
 #include "FileTree.h"
+#include "version.h"
+
+// The main window's caption.
+inline const std::string kMainTitle = "Brisvane - Ver " + std::to_string(BRISVANE_VERSION_MAJOR) +
+                                      "." + std::to_string(BRISVANE_VERSION_MINOR);
 
 // Failed checks are counted and reported; the scenario goes on where it can.
 int Failures();

@@ -13,10 +13,12 @@
 #include "DatabaseRows.h"
 #include "Driver.h"
 #include "RegistrySandbox.h"
+#include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
 #include "chromium/Bookmarks.h"
 #include "chromium/CookieDatabase.h"
 #include "chromium/SiteKeepList.h"
+#include "cookies/frmSiteOptionsIds.h"
 #include "files/FileSystem.h"
 #include "settings/RegistryPaths.h"
 
@@ -64,6 +66,32 @@ std::vector<std::string> WatchProgress(Driver& driver) {
         Wait(50);
     }
     return captions;
+}
+
+// The page lists the four profiles of the two browsers, and Site Options the sites of their
+// cookies; a look changes nothing.
+void PageAndSiteOptions(Driver& driver) {
+    driver.Start();
+    HWND main = driver.WaitWindow(kMainTitle);
+    if (!Check(main != nullptr, "the main window is shown")) return;
+    SelectTab(main, IDC_TABMAIN, 4);
+    Wait(300);
+    driver.Shot(main, "other-browsers-page");
+    Check(SendDlgItemMessageA(main, IDC_LVWBROWSERS, LVM_GETITEMCOUNT, 0, 0) == 4,
+          "the page lists the four profiles");
+    Click(main, IDC_CMDSITES);
+    HWND sites = driver.WaitWindow("Site Options");
+    if (Check(sites != nullptr, "Site Options opens")) {
+        driver.Shot(sites, "site-options");
+        Check(SendDlgItemMessageA(sites, IDC_SITES_LSTSYSTEM, LB_GETCOUNT, 0, 0) > 0,
+              "Sites with Cookies lists the profiles' sites");
+        Check(SendDlgItemMessageA(sites, IDC_SITES_LSTKEEP, LB_GETCOUNT, 0, 0) == 1,
+              "Sites to Keep lists the kept site");
+        Click(sites, IDC_SITES_CMDCANCEL);
+        Check(driver.WaitGone(sites, 5000), "Cancel closes it");
+    }
+    Click(main, IDC_CMDCLOSE);
+    Check(driver.Exited(10000), "Shut Down ends the program");
 }
 
 void CheckTickedProfile(const FileTree& before, const FileTree& after, const std::string& data) {
@@ -125,6 +153,10 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     StoreText(regpath::kSites, "Site0", kKeptSite);
     for (const char* flag : {"CleanAtStartUp", "DisplayProgress", "Report"})
         StoreSetting(flag, "True");
+
+    PageAndSiteOptions(driver);
+    const FileTree looked = ReadTree(local + kChrome);
+    Check(looked == fixture && ReadTree(local + kEdge) == fixture, "looking changed no file");
 
     driver.Start("1", false);
     std::vector<std::string> captions = WatchProgress(driver);

@@ -18,12 +18,8 @@
 #include "settings/Options.h"
 #include "settings/frmLogonIds.h"
 #include "settings/frmPasswordIds.h"
-#include "version.h"
 
 namespace {
-
-const std::string kMainTitle = "Brisvane - Ver " + std::to_string(BRISVANE_VERSION_MAJOR) + "." +
-                               std::to_string(BRISVANE_VERSION_MINOR);
 
 struct Context {
     Driver& driver;
