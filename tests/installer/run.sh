@@ -115,6 +115,10 @@ scenario_default_folder() {
     import_registry <<'EOF'
 [HKEY_CURRENT_USER\Software\Brisvane\Settings\Cookies]
 "Cookie0"="user@example.com"
+[HKEY_CURRENT_USER\Software\Brisvane\Settings\Browsers]
+"Chrome|Default"="True"
+[HKEY_CURRENT_USER\Software\Brisvane\Settings\Sites]
+"Site0"="example.com"
 EOF
     has_value user "$run_key" clean || import_registry <<'EOF'
 [HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run]
@@ -152,6 +156,8 @@ EOF
         same_bytes "$WINEPREFIX/autoexec.kept" "$c/autoexec.cln"
     check "settings kept" value_is user "$settings_key" Run '"false"'
     check "keep-list kept" value_is user "$settings_key\\Cookies" Cookie0 '"user@example.com"'
+    check "browser ticks kept" value_is user "$settings_key\\Browsers" 'Chrome|Default' '"True"'
+    check "site keep-list kept" value_is user "$settings_key\\Sites" Site0 '"example.com"'
     check "report kept" same_bytes "$WINEPREFIX/report.kept" "$report"
     local left
     left=$(cd "$c" && find . -ipath '*brisvane*' | sort | tr '\n' ' ')
@@ -187,6 +193,8 @@ scenario_chosen_folder() {
 "clean"="\"C:\\Other\\clean.exe\" 1"
 [HKEY_CURRENT_USER\Software\Brisvane\Settings\Cookies]
 "Cookie0"="user@example.com"
+[HKEY_CURRENT_USER\Software\Brisvane\Settings\Sites]
+"Site0"="example.com"
 EOF
     mkdir -p "$pf/Reports"
     printf 'report\r\n' >"$pf/Reports/CleanReport08122026_101010.txt"
