@@ -3,7 +3,7 @@
 #include <functional>
 #include <optional>
 
-#include "ChromiumFixture.h"
+#include "BrowserFixture.h"
 #include "chromium/Bookmarks.h"
 #include "chromium/ChromiumError.h"
 #include "chromium/HistoryDatabase.h"
@@ -19,21 +19,8 @@ std::vector<std::string> FixtureBookmarks() {
         fixture::ReadBytes(fixture::ChromiumUserData() / "Default" / "Bookmarks"));
 }
 
-std::vector<std::string> Rows(const fixture::fs::path& db, const std::string& sql) {
-    sqlite::Database database(db.string(), sqlite::OpenMode::ReadOnly);
-    sqlite::Statement query = database.Prepare(sql);
-    std::vector<std::string> rows;
-    while (query.Step()) {
-        std::string row;
-        for (int c = 0; c < query.ColumnCount(); ++c) row += (c ? "|" : "") + query.ColumnText(c);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-long long Count(const fixture::fs::path& db, const std::string& table) {
-    return std::stoll(Rows(db, "SELECT count(*) FROM " + table).at(0));
-}
+using fixture::Count;
+using fixture::Rows;
 
 }  // namespace
 
