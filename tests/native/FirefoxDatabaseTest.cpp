@@ -20,8 +20,6 @@ const char* const kBookmarks =
     "SELECT b.*, p.url FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk ORDER BY b.id";
 const char* const kKeywords =
     "SELECT k.*, p.url FROM moz_keywords k JOIN moz_places p ON p.id = k.place_id ORDER BY k.id";
-const char* const kGonePage = "(SELECT id FROM moz_places WHERE url LIKE '%/ff-gone')";
-const char* const kKeptPage = "(SELECT id FROM moz_places WHERE url LIKE '%/ff-kept')";
 
 fixture::fs::path CopyOfProfileFile(const fixture::Scratch& scratch, const char* file) {
     return scratch.CopyOf(fixture::FirefoxProfile() / file, file);
@@ -37,21 +35,19 @@ void Execute(const fixture::fs::path& db, const std::string& sql) {
 // "place:" query), and as an older version without some tables and columns would have it.
 // Another connection keeps the database open with pages of every URL in its -wal file.
 TEST(FirefoxPlaces, HistoryGoesBookmarksStayAsTheyWere) {
+    // g and k: the ids of a page that goes and of the bookmarked one.
     const std::string extra =
-        "INSERT INTO moz_inputhistory VALUES (" + std::string(kGonePage) +
-        ", 'brisvane typed input', 1), (" + kKeptPage +
-        ", 'kept input', 1);"
+        "CREATE TEMP TABLE p AS SELECT max(CASE WHEN url LIKE '%/ff-gone' THEN id END) AS g,"
+        " max(CASE WHEN url LIKE '%/ff-kept' THEN id END) AS k FROM moz_places;"
+        "INSERT INTO moz_inputhistory SELECT g, 'brisvane typed input', 1 FROM p;"
+        "INSERT INTO moz_inputhistory SELECT k, 'kept input', 1 FROM p;"
         "INSERT INTO moz_anno_attributes VALUES (1, 'test/anno');"
-        "INSERT INTO moz_annos (place_id, anno_attribute_id, content) VALUES (" +
-        kGonePage + ", 1, 'gone annotation'), (" + kKeptPage +
-        ", 1, 'kept annotation');"
-        "INSERT INTO moz_places_extra VALUES (" +
-        kGonePage + ", 'gone sync'), (" + kKeptPage +
-        ", 'kept sync');"
+        "INSERT INTO moz_annos (place_id, anno_attribute_id, content)"
+        " SELECT g, 1, 'gone annotation' FROM p UNION ALL SELECT k, 1, 'kept annotation' FROM p;"
+        "INSERT INTO moz_places_extra SELECT g, 'gone sync' FROM p UNION ALL"
+        " SELECT k, 'kept sync' FROM p;"
         "INSERT INTO moz_places_metadata_search_queries VALUES (1, 'brisvane query');"
-        "UPDATE moz_places_metadata SET search_query_id = 1 WHERE place_id = " +
-        kGonePage +
-        ";"
+        "UPDATE moz_places_metadata SET search_query_id = 1 WHERE place_id = (SELECT g FROM p);"
         "INSERT INTO moz_places (url, guid, foreign_count, frecency) VALUES"
         " ('place:sort=8&maxResults=10', 'placequery01', 1, 50);"
         "INSERT INTO moz_bookmarks (type, fk, parent, position, title, guid) VALUES (1,"
@@ -87,7 +83,8 @@ TEST(FirefoxPlaces, HistoryGoesBookmarksStayAsTheyWere) {
         browser.Execute(
             "PRAGMA wal_autocheckpoint = 0; UPDATE moz_places SET title = title || '.'");
         Texts gone = c.gone;
-        for (const char* text : {"/ff-gone", "/ff'", "notexample.com:18765", "moc.elpmaxeton."})
+        for (const char* text :
+             {"/ff-gone", "mail.example.com", "notexample.com:18765", "moc.elpmaxeton."})
             gone.push_back(text);
         ASSERT_NE(fixture::ReadBytes(places.string() + "-wal").find("/ff-gone"), std::string::npos);
 
