@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine in the build folder's own prefix and sandbox.
 # Arguments: rounds (default 1), then which: all (default), temp, cookies, cookies-ie, cookies-ns,
-# cache, browser-db.
+# cache, browser-db, firefox-db.
 # The temp-files benchmark also times a native "rm -rf" of an identical tree for scale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,4 +48,10 @@ fi
 if [ "$part" = all ] || [ "$part" = browser-db ]; then
     cmake --build --preset windows -j2 --target brisvane_bench_browser_db
     "$build/wine-run.sh" "$build/brisvane_bench_browser_db.exe" "$rounds" </dev/null
+fi
+
+# Firefox's places.sqlite clean against the same SQL run by a minimal program.
+if [ "$part" = all ] || [ "$part" = firefox-db ]; then
+    cmake --build --preset windows -j2 --target brisvane_bench_firefox_db
+    "$build/wine-run.sh" "$build/brisvane_bench_firefox_db.exe" "$rounds" </dev/null
 fi

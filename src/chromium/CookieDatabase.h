@@ -1,6 +1,7 @@
 // The cookie databases of a Chromium-family profile (`Network\Cookies`, and the older
 // `Cookies` in the profile folder): cleaning by the site keep-list, and the hosts listed for
-// choosing sites. A database without a `cookies` table holds no cookies.
+// choosing sites. A database without a `cookies` table holds no cookies. The same work on
+// another browser's cookie table is CleanCookieTable and CookieTableHosts.
 #pragma once
 
 #include <string>
@@ -9,6 +10,22 @@
 #include "chromium/SiteKeepList.h"
 
 namespace chromium {
+
+// A cookie table and its column of host names.
+struct CookieTable {
+    std::string name;
+    std::string hostColumn;
+};
+
+// Deletes every row of the table whose host the keep-list does not keep, and answers how many
+// went; a database without the table holds no cookies. Raises AppError as DatabaseCleaning.h
+// says; on an error nothing has changed.
+long long CleanCookieTable(const std::string& path, const CookieTable& table,
+                           const SiteKeepList& keep);
+
+// The hosts of the table, lower-cased and without leading dots, unique and sorted, read with
+// the database opened for reading only.
+std::vector<std::string> CookieTableHosts(const std::string& path, const CookieTable& table);
 
 // Deletes every row of `cookies` whose `host_key` the keep-list does not keep, and answers how
 // many went. Raises AppError as DatabaseCleaning.h says; on an error nothing has changed.

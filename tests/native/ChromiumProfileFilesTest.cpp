@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ChromiumFixture.h"
+#include "BrowserFixture.h"
 #include "chromium/Bookmarks.h"
 #include "chromium/ChromiumError.h"
 #include "chromium/Profiles.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ChromiumFixture.h"
+#include "BrowserFixture.h"
 #include "chromium/CookieDatabase.h"
 #include "sqlite/Database.h"
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <optional>
 
-#include "ChromiumFixture.h"
+#include "BrowserFixture.h"
 #include "DatabaseRows.h"
 #include "chromium/Bookmarks.h"
 #include "chromium/ChromiumError.h"

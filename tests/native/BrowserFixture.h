@@ -1,5 +1,6 @@
-// The Chromium fixture profiles (tests/fixtures/chromium, made by the real browser) and a
-// scratch folder to copy them into, removed with everything in it when the test ends.
+// The browsers' fixture profiles (tests/fixtures/chromium and tests/fixtures/firefox, made by
+// the real browsers), a scratch folder to copy them into, removed with everything in it when
+// the test ends, and the rows of a database as text.
 #pragma once
 
 #include <stdlib.h>
@@ -8,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+
 
 namespace fixture {
 
@@ -15,6 +18,15 @@ namespace fs = std::filesystem;
 
 inline fs::path ChromiumUserData() {
     return fs::path(BRISVANE_FIXTURES) / "chromium" / "User Data";
+}
+
+// The relative profile of the Firefox fixture ("rel", in the folder profiles.ini names).
+inline fs::path FirefoxProfile() {
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(BRISVANE_FIXTURES) / "firefox" / "Firefox")) {
+        if (entry.path().extension() == ".rel") return entry.path();
+    }
+    return {};
 }
 
 inline std::string ReadBytes(const fs::path& path) {
@@ -38,7 +50,11 @@ class Scratch {
 
     // A copy of one file of the "Default" fixture profile, under `name` in the folder.
     fs::path CopyOfDefault(const std::string& file, const std::string& name) const {
-        fs::copy_file(ChromiumUserData() / "Default" / file, path_ / name);
+        return CopyOf(ChromiumUserData() / "Default" / file, name);
+    }
+    // A copy of one file, under `name` in the folder.
+    fs::path CopyOf(const fs::path& file, const std::string& name) const {
+        fs::copy_file(file, path_ / name);
         return path_ / name;
     }
     const fs::path& Path() const { return path_; }
