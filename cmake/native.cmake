@@ -7,9 +7,7 @@ file(GLOB native_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/*.cp
 add_executable(brisvane_native_tests ${native_tests})
 target_include_directories(brisvane_native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/shared)
 target_compile_options(brisvane_native_tests PRIVATE ${sanitizers})
-# Firefox's layer is not below the product's layers yet; its tests link it themselves.
-target_link_libraries(brisvane_native_tests PRIVATE brisvane_app brisvane_firefox
-                                                    GTest::gtest_main)
+target_link_libraries(brisvane_native_tests PRIVATE brisvane_app GTest::gtest_main)
 gtest_discover_tests(brisvane_native_tests TEST_PREFIX "native.")
 target_compile_definitions(brisvane_native_tests
                            PRIVATE BRISVANE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "files/FileSystem.h"
+#include "firefox/ProfileLayout.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ std::vector<FoundProfile> FindFirefoxProfiles(const AppDataFolders& folders) {
     std::vector<FoundProfile> profiles;
     if (folders.roaming.empty() || folders.local.empty()) return profiles;
     const std::string userData = folders.roaming + "\\" + kFirefox.relative;
-    const IniFile ini{userData + "\\profiles.ini"};
+    const IniFile ini{userData + "\\" + firefox::kProfilesIni};
     if (!FileExists(ini.path)) return profiles;
     const std::string cacheRoot = folders.local + "\\" + kFirefox.relative;
     for (const std::string& section : ini.Sections()) {

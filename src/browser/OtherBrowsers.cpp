@@ -1,13 +1,13 @@
 #include "browser/OtherBrowsers.h"
 
+#include "browser/FirefoxProfiles.h"
 #include "chromium/ProfileLayout.h"
 #include "files/FileBytes.h"
+#include "firefox/ProfileLayout.h"
 #include "settings/RegistryPaths.h"
 #include "settings/cRegistry.h"
 
 namespace {
-
-constexpr const char* kFirefoxLock = "parent.lock";
 
 std::string ShellFolder(cRegistry& registry, const char* name) {
     AddressValue(registry, hkey::kCurrentUser, regpath::kShellFolders, name);
@@ -28,12 +28,14 @@ AppDataFolders UserAppDataFolders(cRegistry& registry) {
 
 std::vector<FoundProfile> FindBrowserProfiles(cRegistry& registry) {
     const AppDataFolders folders = UserAppDataFolders(registry);
-    return FindChromiumProfiles(folders);
+    std::vector<FoundProfile> found = FindChromiumProfiles(folders);
+    for (FoundProfile& profile : FindFirefoxProfiles(folders)) found.push_back(std::move(profile));
+    return found;
 }
 
 bool IsBrowserRunning(const FoundProfile& found) {
     if (found.browser->family == BrowserFamily::kFirefox) {
-        return IsHeldAgainstWriting(found.Folder() + "\\" + kFirefoxLock);
+        return IsHeldAgainstWriting(found.Folder() + "\\" + firefox::kLockFile);
     }
     return IsHeldAgainstWriting(found.userData + "\\" + chromium::kLockFile);
 }

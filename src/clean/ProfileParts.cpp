@@ -6,7 +6,9 @@
 #include "files/FileSystem.h"
 #include "platform/AppError.h"
 
-const FamilyParts& PartsOf(BrowserFamily) { return kChromiumParts; }
+const FamilyParts& PartsOf(BrowserFamily family) {
+    return family == BrowserFamily::kFirefox ? kFirefoxParts : kChromiumParts;
+}
 
 void RemoveIfPresent(const std::string& path) {
     if (FileExists(path)) RemoveFile(path, true);

@@ -16,6 +16,7 @@ struct FamilyParts {
 };
 
 extern const FamilyParts kChromiumParts;
+extern const FamilyParts kFirefoxParts;
 
 const FamilyParts& PartsOf(BrowserFamily family);
 

@@ -4,5 +4,5 @@ brisvane_layer(clean DEPENDS browser cookies reports
     PORTABLE CleanItems.cpp CleanRun.cpp LocalStoreFilter.cpp ReportText.cpp ShutdownText.cpp
     WINDOWS ChromiumParts.cpp CleanCookies.cpp CleanInternetHistory.cpp CleanOtherBrowsers.cpp
             CleanRoutines.cpp CleanShellHistory.cpp CleanTempFiles.cpp CleanTempInternetFiles.cpp
-            EmptyRecycleBin.cpp InstallShutdownCleaning.cpp ProfileParts.cpp RegisterStartUp.cpp
+            EmptyRecycleBin.cpp FirefoxParts.cpp InstallShutdownCleaning.cpp ProfileParts.cpp RegisterStartUp.cpp
             RunClean.cpp ShutdownFiles.cpp WriteReport.cpp)

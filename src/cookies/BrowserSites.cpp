@@ -1,12 +1,18 @@
 #include "cookies/BrowserSites.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <set>
 
 #include "chromium/CookieDatabase.h"
 #include "chromium/ProfileLayout.h"
+#include "files/FileBytes.h"
 #include "files/FileSystem.h"
+#include "firefox/CookieDatabase.h"
+#include "firefox/ProfileLayout.h"
 #include "platform/AppError.h"
+#include "platform/System.h"
 
 namespace {
 
@@ -14,8 +20,8 @@ bool Listed(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// The hosts of every cookie database of the profile; a locked database raises 70.
-std::set<std::string> ProfileHosts(const FoundProfile& found) {
+// A Chromium profile's hosts, from every cookie database it has; a locked one raises 70.
+std::set<std::string> ChromiumHosts(const FoundProfile& found) {
     std::set<std::string> hosts;
     for (const std::string& name : chromium::kCookieDatabases) {
         const std::string path = found.Folder() + "\\" + name;
@@ -23,6 +29,38 @@ std::set<std::string> ProfileHosts(const FoundProfile& found) {
         for (std::string& host : chromium::CookieHosts(path)) hosts.insert(std::move(host));
     }
     return hosts;
+}
+
+// A Firefox profile's hosts, read from a copy of its cookie database in a folder of our own:
+// the database runs in WAL mode, where even a read-only open leaves a -shm file beside it.
+std::set<std::string> FirefoxHosts(const FoundProfile& found) {
+    const std::string path = found.Folder() + "\\" + firefox::kCookies;
+    if (!FileExists(path)) return {};
+    const std::string copy = TempFolderPath() + "Brisvane-sites-" +
+                             std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetTickCount64());
+    CreateFolder(copy);
+    try {
+        for (const char* side : {"", "-wal"}) {
+            if (FileExists(path + side))
+                ReplaceFileText(copy + "\\cookies.sqlite" + side, ReadFileBytes(path + side));
+        }
+        std::vector<std::string> listed = firefox::FirefoxCookieHosts(copy + "\\cookies.sqlite");
+        RemoveFolder(copy, true);
+        return {listed.begin(), listed.end()};
+    } catch (...) {
+        try {
+            RemoveFolder(copy, true);
+        } catch (const std::exception&) {
+            // The copy stays in the temporary folder; the first failure is the one to tell.
+        }
+        throw;
+    }
+}
+
+std::set<std::string> ProfileHosts(const FoundProfile& found) {
+    return found.browser->family == BrowserFamily::kFirefox ? FirefoxHosts(found)
+                                                            : ChromiumHosts(found);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // End-to-end: the real Brisvane.exe started with "1" (the log-on start) on a machine holding
-// real Chromium profiles of two browsers, Google Chrome with two profiles and Microsoft Edge
-// with the same two, of which only Chrome's "Default" is ticked. The run cleans exactly that
-// profile's parts, keeps its bookmarks, passwords and kept site, leaves every other profile
-// byte for byte and tells of it in the report.
+// real profiles of three browsers: Google Chrome and Microsoft Edge with two profiles each and
+// Firefox with a relative and an absolute one, of which Chrome's "Default" and Firefox's
+// relative one are ticked. The run cleans exactly those profiles' parts, keeps their bookmarks,
+// passwords and kept site, leaves every other profile byte for byte and tells of it in the
+// report. Before, the page and Site Options are looked at, which changes no file.
 #include <windows.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 
 #include "DatabaseRows.h"
 #include "Driver.h"
+#include "FirefoxFixture.h"
 #include "RegistrySandbox.h"
 #include "app/frmMainIds.h"
 #include "app/frmProgressIds.h"
@@ -77,8 +79,8 @@ void PageAndSiteOptions(Driver& driver) {
     SelectTab(main, IDC_TABMAIN, 4);
     Wait(300);
     driver.Shot(main, "other-browsers-page");
-    Check(SendDlgItemMessageA(main, IDC_LVWBROWSERS, LVM_GETITEMCOUNT, 0, 0) == 4,
-          "the page lists the four profiles");
+    Check(SendDlgItemMessageA(main, IDC_LVWBROWSERS, LVM_GETITEMCOUNT, 0, 0) == 6,
+          "the page lists the six profiles");
     Click(main, IDC_CMDSITES);
     HWND sites = driver.WaitWindow("Site Options");
     if (Check(sites != nullptr, "Site Options opens")) {
@@ -92,6 +94,18 @@ void PageAndSiteOptions(Driver& driver) {
     }
     Click(main, IDC_CMDCLOSE);
     Check(driver.Exited(10000), "Shut Down ends the program");
+}
+
+// The Firefox fixture's bookmarks, read from a copy of its own (SQL leaves files beside a WAL
+// database).
+std::vector<std::string> FirefoxBookmarks(const std::string& fixture, const std::string& work) {
+    const std::string copy = work + "\\firefox-reference";
+    if (Exists(copy)) RemoveFolder(copy, true);
+    const FirefoxFolders reference =
+        BuildFirefoxFixture(fixture, copy + "\\local", copy + "\\roaming", copy + "\\abs");
+    std::vector<std::string> rows = Rows(reference.Relative("places.sqlite"), kFirefoxBookmarks);
+    RemoveFolder(copy, true);
+    return rows;
 }
 
 void CheckTickedProfile(const FileTree& before, const FileTree& after, const std::string& data) {
@@ -136,7 +150,8 @@ void CheckTickedProfile(const FileTree& before, const FileTree& after, const std
 void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
                           const std::string& work) {
     const std::string local = work + "\\Local AppData", roaming = work + "\\AppData";
-    for (const std::string& folder : {local, roaming, programFolder + "\\Reports"}) {
+    for (const std::string& folder :
+         {local, roaming, work + "\\Elsewhere", programFolder + "\\Reports"}) {
         if (Exists(folder)) RemoveFolder(folder, true);
     }
     ShellFolderRedirect localRedirect("Local AppData", local);
@@ -145,18 +160,26 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     const FileTree fixture = ReadTree(WindowsPath(BRISVANE_FIXTURES "/chromium/User Data"));
     BuildTree(local + kChrome, fixture);
     BuildTree(local + kEdge, fixture);
+    const std::string firefoxFixture = WindowsPath(BRISVANE_FIXTURES "/firefox");
+    const std::vector<std::string> bookmarks = FirefoxBookmarks(firefoxFixture, work);
+    const FirefoxFolders firefox =
+        BuildFirefoxFixture(firefoxFixture, local, roaming, work + "\\Elsewhere\\abs");
+    const FileTree firefoxBefore = firefox.Read();
 
     for (const char* part : {"History", "Cookies", "Cache", "Sessions"})
         StoreText(regpath::kBrowsers, part, "True");
     StoreText(regpath::kBrowsers, "Chrome|Default", "True");
     StoreText(regpath::kBrowsers, "Chrome|Profile 1", "False");
+    StoreText(regpath::kBrowsers, (std::string("Firefox|") + kFirefoxRelative).c_str(), "True");
     StoreText(regpath::kSites, "Site0", kKeptSite);
     for (const char* flag : {"CleanAtStartUp", "DisplayProgress", "Report"})
         StoreSetting(flag, "True");
 
     PageAndSiteOptions(driver);
     const FileTree looked = ReadTree(local + kChrome);
-    Check(looked == fixture && ReadTree(local + kEdge) == fixture, "looking changed no file");
+    Check(
+        looked == fixture && ReadTree(local + kEdge) == fixture && firefox.Read() == firefoxBefore,
+        "looking changed no file");
 
     driver.Start("1", false);
     std::vector<std::string> captions = WatchProgress(driver);
@@ -167,13 +190,22 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     std::printf("        report:\n%s", report.c_str());
     driver.Kill();
 
-    const std::string expected = "Cleaning Google Chrome (Your Chromium)\r\nCompleted\r\n";
+    const std::string expected =
+        "Cleaning Google Chrome (Your Chromium)\r\nCompleted\r\n"
+        "Cleaning Mozilla Firefox (rel)\r\nCompleted\r\n";
     const std::size_t body = report.find("\r\n") + 2;
     Check(report.substr(body, report.find("END OF") - body) == expected,
-          "the report holds exactly the ticked profile's block");
+          "the report holds exactly the ticked profiles' blocks");
     Check(ReadTree(local + kEdge) == fixture, "Edge's profiles byte for byte");
     const FileTree chrome = ReadTree(local + kChrome);
     Check(Below(chrome, "Profile 1\\") == Below(fixture, "Profile 1\\"),
           "Chrome's unticked profile byte for byte");
     CheckTickedProfile(fixture, chrome, local + kChrome);
+    const FileTree firefoxAfter = firefox.Read();
+    Check(Below(firefoxAfter, "abs\\") == Below(firefoxBefore, "abs\\"),
+          "Firefox's unticked profile byte for byte");
+    Check(Rows(firefox.Relative("places.sqlite"), kFirefoxBookmarks) == bookmarks,
+          "Firefox's bookmarks as they were (" + std::to_string(bookmarks.size()) + " rows)");
+    Check(Count(firefox.Relative("places.sqlite"), "moz_historyvisits") == 0,
+          "no Firefox visit is left");
 }

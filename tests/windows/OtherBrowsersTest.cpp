@@ -5,7 +5,9 @@
 
 #include <optional>
 
+#include "DatabaseRows.h"
 #include "FakeUi.h"
+#include "FirefoxFixture.h"
 #include "RegistrySandbox.h"
 #include "Sandbox.h"
 #include "app/frmProgress.h"
@@ -232,4 +234,53 @@ TEST_F(OtherBrowsers, FirefoxProfilesComeFromProfilesIniAndStayInsideTheirFolder
                         "Mozilla Firefox (inside)|" + inside + "|" + inside + "|" + cache +
                             "\\Kept\\inside.x",
                     }));
+}
+
+TEST_F(OtherBrowsers, AFirefoxProfileLosesItsHistoryButNoBookmarkAndNothingOfTheOther) {
+    std::vector<std::string> bookmarks;
+    const std::string fixture = WindowsPath(BRISVANE_FIXTURES "/firefox");
+    {
+        // Read by SQL in a copy of its own, as reading leaves files beside a WAL database.
+        SandboxFolder copy{"firefox-reference"};
+        const FirefoxFolders reference =
+            BuildFirefoxFixture(fixture, copy / "local", copy / "roaming", copy / "abs");
+        bookmarks = Rows(reference.Relative("places.sqlite"), kFirefoxBookmarks);
+    }
+    SandboxFolder elsewhere{"firefox-abs"};
+    const FirefoxFolders firefox =
+        BuildFirefoxFixture(fixture, local.Path(), roaming.Path(), elsewhere.Path());
+    const FileTree before = firefox.Read();
+    TickAll();
+    SaveProfileTick(registry, "Firefox", "yux67r8m.rel", true);
+    SaveSites(registry, {"example.com"});
+    WriteBytes(firefox.Relative("parent.lock"), "");
+    {
+        HeldOpen running(firefox.Relative("parent.lock"));
+        EXPECT_EQ(Clean(),
+                  "Cleaning Mozilla Firefox (rel)\r\n"
+                  "Error: Mozilla Firefox is running - close it, then clean again\r\n");
+    }
+    FileTree expected = before;
+    expected["data\\yux67r8m.rel\\parent.lock"] = "";
+    EXPECT_EQ(firefox.Read(), expected);
+
+    EXPECT_EQ(Clean(), "Cleaning Mozilla Firefox (rel)\r\nCompleted\r\n");
+    const FileTree after = firefox.Read();
+    EXPECT_EQ(Below(after, "abs\\"), Below(before, "abs\\"));
+    for (const char* kept : {"data\\profiles.ini", "data\\yux67r8m.rel\\prefs.js",
+                             "data\\yux67r8m.rel\\favicons.sqlite"}) {
+        EXPECT_EQ(after.at(kept), before.at(kept)) << kept;
+    }
+    for (const char* gone : {"data\\yux67r8m.rel\\sessionstore.jsonlz4",
+                             "data\\yux67r8m.rel\\sessionstore-backups\\recovery.jsonlz4",
+                             "cache\\yux67r8m.rel\\cache2\\entries\\"}) {
+        EXPECT_EQ(after.count(gone), 0u) << gone;
+    }
+    EXPECT_EQ(after.count("cache\\yux67r8m.rel\\cache2\\"), 1u);
+    const std::string places = firefox.Relative("places.sqlite");
+    EXPECT_EQ(Rows(places, kFirefoxBookmarks), bookmarks);
+    EXPECT_EQ(Count(places, "moz_historyvisits"), 0);
+    EXPECT_EQ(Rows(firefox.Relative("cookies.sqlite"),
+                   "SELECT DISTINCT host FROM moz_cookies ORDER BY host"),
+              (std::vector<std::string>{".example.com", "example.com", "mail.example.com"}));
 }
