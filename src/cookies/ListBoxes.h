@@ -15,3 +15,16 @@ void FillListBox(HWND list, const std::vector<std::string>& names);
 std::string Describe(const std::exception& failure);
 // A message box with the exclamation icon and OK.
 void Tell(const std::string& text);
+
+// Runs a step of loading or saving; a failure is told to the user with `what` and the window
+// stays usable. Returns false when it failed.
+template <typename Step>
+bool Guarded(const std::string& what, Step step) {
+    try {
+        step();
+        return true;
+    } catch (const std::exception& failure) {
+        Tell(what + "\r\n\r\n" + Describe(failure));
+        return false;
+    }
+}

@@ -17,17 +17,6 @@ constexpr const char* kIndexFile = "index.dat";
 
 frmCookies::frmCookies() : Dialog(IDD_FRMCOOKIES) {}
 
-template <typename Step>
-bool frmCookies::Guarded(const std::string& what, Step step) {
-    try {
-        step();
-        return true;
-    } catch (const std::exception& failure) {
-        Tell(what + "\r\n\r\n" + Describe(failure));
-        return false;
-    }
-}
-
 void frmCookies::OnInit() {
     Guarded("The cookies on this computer could not be listed.", [&] { LoadSystemCookies(); });
     Guarded("The cookies to keep could not be read.", [&] { LoadKeepList(); });

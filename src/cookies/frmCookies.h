@@ -48,10 +48,6 @@ class frmCookies : public Dialog {
     int Selected(int id) const;
     void Enable(int id, bool enabled);
     bool Enabled(int id) const;
-    // Runs a step of loading or saving; a failure is told to the user with `what` and the
-    // window stays usable. Returns false when it failed.
-    template <typename Step>
-    bool Guarded(const std::string& what, Step step);
 
     bool netscape_ = false;
     std::string cookieDirectory_;

@@ -12,17 +12,6 @@
 
 frmSiteOptions::frmSiteOptions() : Dialog(IDD_FRMSITEOPTIONS) {}
 
-template <typename Step>
-bool frmSiteOptions::Guarded(const std::string& what, Step step) {
-    try {
-        step();
-        return true;
-    } catch (const std::exception& failure) {
-        Tell(what + "\r\n\r\n" + Describe(failure));
-        return false;
-    }
-}
-
 void frmSiteOptions::OnInit() {
     Guarded("The sites with cookies could not be listed.", [&] { LoadSystemSites(); });
     Guarded("The sites to keep could not be read.", [&] { LoadKeepList(); });
