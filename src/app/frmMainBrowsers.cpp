@@ -1,6 +1,6 @@
-// The "Other Browsers" page: the profiles of the Chromium-family browsers found on this
-// machine with their ticks, the four parts to clean, and the site keep-list window. Every tick
-// is stored at once, as the option boxes of the other pages are.
+// The "Other Browsers" page: the profiles of the Chromium-family browsers and Firefox found on
+// this machine with their ticks, the four parts to clean, and the site keep-list window. Every
+// tick is stored at once, as the option boxes of the other pages are.
 #include <array>
 
 #include "app/frmMain.h"
