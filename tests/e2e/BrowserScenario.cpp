@@ -142,7 +142,9 @@ struct Scenario {
         SelectTab(main, IDC_TABMAIN, page);
         Wait(300);
         ClickLabel(main, label);
-        for (int i = 0; i < 100 && GetFileAttributesA(log.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        // The stand-in browser writes its log and ends; wait for a whole line.
+        std::string text;
+        for (int i = 0; i < 100 && (text = ReadBytes(log)).find('\n') == std::string::npos; ++i)
             Wait(100);
         Wait(300);
         return Lines(ReadBytes(log));

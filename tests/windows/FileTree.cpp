@@ -51,7 +51,9 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadBytes(const std::string& path) {
-    HANDLE file = PathCreateFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    // Shares everything, so that a file another program still has open can be read.
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE file = PathCreateFile(path, GENERIC_READ, share, OPEN_EXISTING);
     std::string bytes;
     if (file == INVALID_HANDLE_VALUE) return bytes;
     char buffer[4096];
