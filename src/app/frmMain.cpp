@@ -61,7 +61,6 @@ void frmMain::Form_Load() {
     GuardStep([&] { DetectDefaultBrowser(*registry_, *settings_); });
     GuardStep([&] { LoadSettings(*settings_, *registry_); });
     GuardStep([&] { ShowBrowserControls(); });
-    GuardStep([&] { ShowOtherBrowsers(); });
     GuardStep([&] { browserCommand_ = GetBrowserCommand(*registry_); });
     GuardStep([&] { tabMain_Click(); });
     GuardStep([&] { ShowVersionInfo(); });

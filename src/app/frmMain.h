@@ -108,6 +108,7 @@ class frmMain : public Dialog {
     void SetUpTray();
     void ShowVersionInfo();
     void ShowPageControls(int page);
+    void ShowPage(int page);  // its controls, its contents and its status text
     static COLORREF TabBodyColour(HWND tab);
     static bool IsPageControl(int id);
     HBRUSH PageControlColour(HWND control, HDC dc);

@@ -63,6 +63,13 @@ void frmMain::SetUpBrowserList() {
 // Lists the profiles found with their stored ticks and shows the stored parts; with no
 // browser found the list holds only a line saying so, without a check box.
 void frmMain::ShowOtherBrowsers() {
+    // The ticks shown here are the stored ones: setting them stores nothing.
+    struct Loading {
+        bool& flag;
+        bool was;
+        ~Loading() { flag = was; }
+    } loading{loading_, loading_};
+    loading_ = true;
     HWND list = BrowserList();
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     browserProfiles_ = FindBrowserProfiles(*registry_);

@@ -36,6 +36,8 @@ const std::array<std::vector<int>, 5> kPageControls{{
      IDC_CHKBROWSERCACHE, IDC_CHKBROWSERSESSIONS, IDC_LBLGUIDE4},
 }};
 
+constexpr int kOtherBrowsersPage = 4;
+
 // The Netscape profile controls, shown only for the browser code "NS".
 bool IsProfileControl(int id) { return id == IDC_LBLDEFAULT1 || id == IDC_CBOPROFILE; }
 
@@ -77,7 +79,14 @@ int frmMain::SelectedPage() const {
 // Selecting a page by the program changes the page as a click on its tab would.
 void frmMain::SelectPage(int page) {
     SendDlgItemMessageA(Handle(), IDC_TABMAIN, TCM_SETCURSEL, page, 0);
+    ShowPage(page);
+}
+
+// The browsers' profiles are looked for when their page is shown, not at every start: a
+// log-on start never shows it, and a browser installed since the last look is listed.
+void frmMain::ShowPage(int page) {
     ShowPageControls(page);
+    if (page == kOtherBrowsersPage) GuardStep([&] { ShowOtherBrowsers(); });
     tabMain_Click();
 }
 
@@ -156,8 +165,7 @@ bool frmMain::OnNotify(const NMHDR& header) {
         return true;
     }
     if (header.idFrom != IDC_TABMAIN || header.code != TCN_SELCHANGE) return false;
-    ShowPageControls(SelectedPage());
-    tabMain_Click();
+    ShowPage(SelectedPage());
     return true;
 }
 

@@ -3,8 +3,8 @@
 // progress window shows while it runs (after "Brisvane is Currently "), the title of its report
 // block, what a failure leaves in the block, and the call of its routine (CleanRoutines.cpp
 // makes it with the run's context `c` and report text `r`). "Other Browsers" writes one block
-// per ticked profile under that block's rule; its own title heads a block only when the ticks
-// cannot be read. A new item is one row here and its routine.
+// per ticked profile, titled by the profile, under its row's rule. A new item is one row here
+// and its routine.
 #pragma once
 
 #include <array>
@@ -39,7 +39,7 @@
         CleanURLHistory(c.registry, r, c.browser, c.profileFolder))                            \
     ROW(OtherBrowsers, OtherBrowsers, "Cleaning: Other Browsers...",                           \
         "Cleaning Other Browsers", kErrorLine,                                                 \
-        CleanOtherBrowsers(c.registry, r))                                                     \
+        CleanOtherBrowsers(c.otherBrowsers, r))                                                \
     ROW(RecycleBin, RecycleBin, "Cleaning: Recycle Bin...", "Cleaning Recycle Bin",            \
         kErrorLine, EmptyRecycleBin(r))
 // clang-format on

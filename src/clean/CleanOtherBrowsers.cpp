@@ -1,6 +1,5 @@
 #include "clean/CleanOtherBrowsers.h"
 
-#include <exception>
 #include <functional>
 
 #include "clean/CleanItems.h"
@@ -22,20 +21,16 @@ bool RunPart(const std::function<void()>& part, std::string& report) {
 
 }  // namespace
 
-std::vector<FoundProfile> TickedProfiles(cRegistry& registry) {
+OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry) {
+    OtherBrowsersRun run{LoadBrowserParts(registry), LoadSites(registry), {}};
     const std::set<std::string> ticked = LoadTickedProfiles(registry);
-    std::vector<FoundProfile> profiles;
-    if (ticked.empty()) return profiles;
+    if (ticked.empty()) return run;
     for (FoundProfile& found : FindBrowserProfiles(registry)) {
         if (ticked.count(ProfileSettingName(found.browser->code, found.profile.folder)) != 0) {
-            profiles.push_back(std::move(found));
+            run.profiles.push_back(std::move(found));
         }
     }
-    return profiles;
-}
-
-bool OtherBrowsersSelected(cRegistry& registry) {
-    return LoadBrowserParts(registry).Any() && !TickedProfiles(registry).empty();
+    return run;
 }
 
 void CleanBrowserProfile(const FoundProfile& found, const BrowserParts& parts,
@@ -57,21 +52,9 @@ void CleanBrowserProfile(const FoundProfile& found, const BrowserParts& parts,
     });
 }
 
-void CleanOtherBrowsers(cRegistry& registry, std::string& report) {
-    BrowserParts parts;
-    std::vector<std::string> sites;
-    std::vector<FoundProfile> profiles;
-    try {
-        parts = LoadBrowserParts(registry);
-        sites = LoadSites(registry);
-        profiles = TickedProfiles(registry);
-    } catch (const std::exception&) {
-        // Without the ticks nothing is cleaned; the item's own block tells why.
-        WriteItemBlock(
-            CleanItem::OtherBrowsers, report,
-            [failure = std::current_exception()]() -> bool { std::rethrow_exception(failure); });
-        return;
+void CleanOtherBrowsers(const OtherBrowsersRun& run, std::string& report) {
+    const chromium::SiteKeepList keep(run.sites);
+    for (const FoundProfile& found : run.profiles) {
+        CleanBrowserProfile(found, run.parts, keep, report);
     }
-    const chromium::SiteKeepList keep(sites);
-    for (const FoundProfile& found : profiles) CleanBrowserProfile(found, parts, keep, report);
 }

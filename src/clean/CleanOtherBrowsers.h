@@ -13,15 +13,22 @@
 
 class cRegistry;
 
-// The found profiles whose tick is stored, in the order they are cleaned.
-std::vector<FoundProfile> TickedProfiles(cRegistry& registry);
+// What a run cleans, read once before it starts: the ticked parts, the site keep-list and the
+// found profiles whose tick is stored, in the order they are cleaned.
+struct OtherBrowsersRun {
+    BrowserParts parts;
+    std::vector<std::string> sites;
+    std::vector<FoundProfile> profiles;
 
-// True when at least one found profile and one part are ticked.
-bool OtherBrowsersSelected(cRegistry& registry);
+    // At least one found profile and one part are ticked.
+    bool Selected() const { return parts.Any() && !profiles.empty(); }
+};
 
-// Cleans the ticked parts of every ticked profile, reading the settings and the site keep-list
-// once.
-void CleanOtherBrowsers(cRegistry& registry, std::string& report);
+// Raises AppError when the settings cannot be read.
+OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry);
+
+// Cleans the ticked parts of every ticked profile.
+void CleanOtherBrowsers(const OtherBrowsersRun& run, std::string& report);
 
 // One profile's block.
 void CleanBrowserProfile(const FoundProfile& found, const BrowserParts& parts,

@@ -1,6 +1,5 @@
 #include "clean/CleanRoutines.h"
 
-#include "clean/CleanOtherBrowsers.h"
 #include "clean/CookieCleaning.h"
 #include "clean/GeneralCleaning.h"
 #include "clean/InternetCleaning.h"

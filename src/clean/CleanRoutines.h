@@ -4,6 +4,7 @@
 #include <string>
 
 #include "clean/CleanItems.h"
+#include "clean/CleanOtherBrowsers.h"
 
 class cRegistry;
 class cSettings;
@@ -13,6 +14,7 @@ struct CleanContext {
     cSettings& settings;
     std::string browser;        // "IE", "NS" or "Unknown Browser"
     std::string profileFolder;  // the Netscape profile's folder, or "" unless "NS"
+    OtherBrowsersRun otherBrowsers;
 };
 
 void CleanOneItem(CleanItem item, CleanContext& context, std::string& report);

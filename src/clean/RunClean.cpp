@@ -1,7 +1,6 @@
 #include "clean/RunClean.h"
 
 #include "browser/ProfileFolder.h"
-#include "clean/CleanOtherBrowsers.h"
 #include "clean/CleanRoutines.h"
 #include "clean/CleanRun.h"
 #include "clean/WriteReport.h"
@@ -11,12 +10,12 @@
 
 namespace {
 
-// Whether the "Other Browsers" item runs; ticks that cannot be read select nothing.
-Boolean OtherBrowsersTicked(cRegistry& registry) {
+// What the "Other Browsers" item cleans; settings that cannot be read select nothing.
+OtherBrowsersRun ReadOtherBrowsers(cRegistry& registry) {
     try {
-        return OtherBrowsersSelected(registry) ? kTrue : kFalse;
+        return LoadOtherBrowsersRun(registry);
     } catch (const std::exception&) {
-        return kFalse;
+        return {};
     }
 }
 
@@ -49,8 +48,9 @@ class ProgramRun : public ICleanRunHost {
 }  // namespace
 
 std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet, IProgress& progress) {
-    settings.SetOtherBrowsers(OtherBrowsersTicked(registry));
-    CleanContext context{registry, settings, settings.DefaultBrowser(), ""};
+    CleanContext context{registry, settings, settings.DefaultBrowser(), "",
+                         ReadOtherBrowsers(registry)};
+    settings.SetOtherBrowsers(context.otherBrowsers.Selected() ? kTrue : kFalse);
     if (context.browser == "NS") context.profileFolder = GetNSProfileFolder(settings);
     ProgramRun run(context, progress);
     return RunCleanSteps(settings, quiet, progress, run);

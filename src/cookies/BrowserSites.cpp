@@ -31,31 +31,35 @@ std::set<std::string> ChromiumHosts(const FoundProfile& found) {
     return hosts;
 }
 
+// A folder of our own in the temporary folder, removed with what it holds when it goes; a copy
+// that cannot be removed stays there, and the first failure is the one to tell.
+struct ScratchFolder {
+    ScratchFolder()
+        : path(TempFolderPath() + "Brisvane-sites-" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(GetTickCount64())) {
+        CreateFolder(path);
+    }
+    ~ScratchFolder() {
+        try {
+            RemoveFolder(path, true);
+        } catch (const std::exception&) {
+        }
+    }
+    const std::string path;
+};
+
 // A Firefox profile's hosts, read from a copy of its cookie database in a folder of our own:
 // the database runs in WAL mode, where even a read-only open leaves a -shm file beside it.
 std::set<std::string> FirefoxHosts(const FoundProfile& found) {
     const std::string path = found.Folder() + "\\" + firefox::kCookies;
     if (!FileExists(path)) return {};
-    const std::string copy = TempFolderPath() + "Brisvane-sites-" +
-                             std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(GetTickCount64());
-    CreateFolder(copy);
-    try {
-        for (const char* side : {"", "-wal"}) {
-            if (FileExists(path + side))
-                ReplaceFileText(copy + "\\cookies.sqlite" + side, ReadFileBytes(path + side));
-        }
-        std::vector<std::string> listed = firefox::FirefoxCookieHosts(copy + "\\cookies.sqlite");
-        RemoveFolder(copy, true);
-        return {listed.begin(), listed.end()};
-    } catch (...) {
-        try {
-            RemoveFolder(copy, true);
-        } catch (const std::exception&) {
-            // The copy stays in the temporary folder; the first failure is the one to tell.
-        }
-        throw;
+    const ScratchFolder copy;
+    const std::string database = copy.path + "\\" + firefox::kCookies;
+    for (const char* side : {"", "-wal"}) {
+        if (FileExists(path + side)) ReplaceFileText(database + side, ReadFileBytes(path + side));
     }
+    std::vector<std::string> listed = firefox::FirefoxCookieHosts(database);
+    return {listed.begin(), listed.end()};
 }
 
 std::set<std::string> ProfileHosts(const FoundProfile& found) {

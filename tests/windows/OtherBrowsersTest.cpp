@@ -48,7 +48,7 @@ class OtherBrowsers : public ::testing::Test {
     std::string ChromeData() const { return local / kChrome; }
     std::string Clean() {
         std::string report;
-        CleanOtherBrowsers(registry, report);
+        CleanOtherBrowsers(LoadOtherBrowsersRun(registry), report);
         return report;
     }
     void TickAll(bool cache = true, bool sessions = true) {
