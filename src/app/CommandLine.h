@@ -9,3 +9,33 @@ std::string ArgumentText(const std::string& commandLine);
 
 // Automatic mode: the first word of the argument text, split at single blanks, is exactly "1".
 bool IsAutomaticStart(const std::string& argumentText);
+
+// What the argument text asks for. Switches are matched without regard to case; blanks around
+// the text are ignored.
+struct Command {
+    enum class Kind {
+        Window,     // no argument: the main window
+        Automatic,  // "1": the log-on start
+        Clean,      // "/clean": one clean run without a window, then exit
+        Preview,    // "/preview:<file>": the preview text into the file, then exit
+        Help,       // "/?": the usage, exit 0
+        Invalid,    // anything else: the usage, exit 2
+    };
+    Kind kind = Kind::Window;
+    std::string file;  // the preview's file, without the quotes around it
+};
+
+Command ParseCommand(const std::string& argumentText);
+
+// The usage the program shows for "/?" and for an argument it does not know.
+inline constexpr const char* kUsageText =
+    "Usage: Brisvane.exe [/clean | /preview:<file> | /?]\r\n\r\n"
+    "/clean\r\n"
+    "      Cleans the ticked items without opening the window, then\r\n"
+    "      exits with 0 when every item completed, 1 when an item\r\n"
+    "      failed, or 3 when no item is ticked.\r\n"
+    "/preview:<file>\r\n"
+    "      Writes what a clean would remove now into the file.\r\n"
+    "/?\r\n"
+    "      Shows this text.\r\n\r\n"
+    "Without an argument Brisvane opens its window.";

@@ -2,5 +2,5 @@
 # WinMain.cpp is Brisvane.exe's own.
 brisvane_layer(app DEPENDS clean
     PORTABLE CommandLine.cpp
-    WINDOWS Main.cpp LinkLabels.cpp OptionBoxes.cpp cSysTray.cpp frmMain.cpp frmMainBrowsers.cpp
+    WINDOWS Commands.cpp Main.cpp LinkLabels.cpp OptionBoxes.cpp cSysTray.cpp frmMain.cpp frmMainBrowsers.cpp
             frmMainLinks.cpp frmMainOptions.cpp frmMainPages.cpp frmMainTray.cpp frmProgress.cpp)

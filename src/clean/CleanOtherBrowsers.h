@@ -10,6 +10,7 @@
 #include "browser/OtherBrowsers.h"
 #include "chromium/SiteKeepList.h"
 #include "settings/BrowserSettings.h"
+#include "settings/Policies.h"
 
 class cRegistry;
 
@@ -24,8 +25,9 @@ struct OtherBrowsersRun {
     bool Selected() const { return parts.Any() && !profiles.empty(); }
 };
 
+// The user's ticks, parts and sites with the policies applied over them; stores nothing.
 // Raises AppError when the settings cannot be read.
-OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry);
+OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry, const PolicySet& policies = {});
 
 // Cleans the ticked parts of every ticked profile.
 void CleanOtherBrowsers(const OtherBrowsersRun& run, std::string& report);

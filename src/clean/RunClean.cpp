@@ -5,15 +5,18 @@
 #include "clean/CleanRun.h"
 #include "clean/WriteReport.h"
 #include "platform/Progress.h"
+#include "platform/System.h"
 #include "platform/UiServices.h"
+#include "settings/Policies.h"
+#include "settings/cRegistry.h"
 #include "settings/cSettings.h"
 
 namespace {
 
 // What the "Other Browsers" item cleans; settings that cannot be read select nothing.
-OtherBrowsersRun ReadOtherBrowsers(cRegistry& registry) {
+OtherBrowsersRun ReadOtherBrowsers(cRegistry& registry, const PolicySet& policies) {
     try {
-        return LoadOtherBrowsersRun(registry);
+        return LoadOtherBrowsersRun(registry, policies);
     } catch (const std::exception&) {
         return {};
     }
@@ -47,10 +50,25 @@ class ProgramRun : public ICleanRunHost {
 
 }  // namespace
 
-std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet, IProgress& progress) {
+CleanPlan PlanClean(cRegistry& registry, const cSettings& settings) {
+    const PolicySet policies = ReadPolicies(registry.Api());
+    CleanPlan plan{EffectiveSettings(settings, policies), ReadOtherBrowsers(registry, policies)};
+    plan.settings.SetOtherBrowsers(plan.otherBrowsers.Selected() ? kTrue : kFalse);
+    return plan;
+}
+
+std::string RunClean(cRegistry& registry, const cSettings& settings, Boolean quiet,
+                     IProgress& progress) {
+    CleanPlan plan = PlanClean(registry, settings);
+    return RunPlannedClean(registry, plan, quiet, progress);
+}
+
+std::string RunPlannedClean(cRegistry& registry, CleanPlan& plan, Boolean quiet,
+                            IProgress& progress) {
+    const CleanLock lock;
+    cSettings& settings = plan.settings;
     CleanContext context{registry, settings, settings.DefaultBrowser(), "",
-                         ReadOtherBrowsers(registry)};
-    settings.SetOtherBrowsers(context.otherBrowsers.Selected() ? kTrue : kFalse);
+                         std::move(plan.otherBrowsers)};
     if (context.browser == "NS") context.profileFolder = GetNSProfileFolder(settings);
     ProgramRun run(context, progress);
     return RunCleanSteps(settings, quiet, progress, run);

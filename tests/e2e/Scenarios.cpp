@@ -279,6 +279,8 @@ void BrowsersAndLinks(const std::string& exePath, const std::string& workFolder,
 // OtherBrowsersScenario.cpp
 void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
                           const std::string& work);
+// PoliciesScenario.cpp
+void ManagedMachine(Driver& driver, const std::string& programFolder, const std::string& work);
 
 int main(int argc, char** argv) {
     if (argc != 4) {
@@ -290,6 +292,8 @@ int main(int argc, char** argv) {
         {"password-logon-tray", PasswordLogonAndTray},
         {"other-browsers",
          [](Context& c) { OtherBrowsersAtLogOn(c.driver, c.programFolder, c.programFolder); }},
+        {"policies",
+         [](Context& c) { ManagedMachine(c.driver, c.programFolder, c.programFolder); }},
         {"browsers",
          [&](Context& c) {
              BrowsersAndLinks(c.programFolder + "\\Brisvane.exe", c.programFolder,

@@ -25,3 +25,34 @@ TEST(CommandLine, ArgumentTextDropsTheProgramNameAndOneBlank) {
     EXPECT_EQ(ArgumentText("Brisvane.exe  1"), " 1");
     EXPECT_FALSE(IsAutomaticStart(ArgumentText("Brisvane.exe  1")));
 }
+
+TEST(CommandLine, SwitchesForScriptsAndEverythingElseIsInvalid) {
+    using Kind = Command::Kind;
+    struct Case {
+        const char* arguments;
+        Kind kind;
+        const char* file;
+    };
+    const Case cases[] = {
+        {"", Kind::Window, ""},
+        {"  ", Kind::Window, ""},
+        {"1", Kind::Automatic, ""},
+        {"/clean", Kind::Clean, ""},
+        {"/CLEAN ", Kind::Clean, ""},
+        {"/?", Kind::Help, ""},
+        {"/preview:C:\\out.txt", Kind::Preview, "C:\\out.txt"},
+        {"/Preview:\"C:\\a b\\out.txt\"", Kind::Preview, "C:\\a b\\out.txt"},
+        {"/preview:", Kind::Invalid, ""},
+        {"/preview:\"\"", Kind::Invalid, ""},
+        {"/preview:\"C:\\a", Kind::Invalid, ""},
+        {"/clean now", Kind::Invalid, ""},
+        {"-clean", Kind::Invalid, ""},
+        {"2", Kind::Invalid, ""},
+        {" 1", Kind::Invalid, ""},
+    };
+    for (const Case& c : cases) {
+        const Command command = ParseCommand(c.arguments);
+        EXPECT_EQ(command.kind, c.kind) << "'" << c.arguments << "'";
+        EXPECT_EQ(command.file, c.file) << "'" << c.arguments << "'";
+    }
+}
