@@ -113,6 +113,7 @@ class frmMain : public Dialog {
     void SetUpTray();
     void ShowVersionInfo();
     void LockPolicyBoxes();
+    void LockPolicyPartBoxes();
     void ShowManagedPanel();
     void MatchShutdownToPolicy();
     bool lvwBrowsers_ItemChanging(const NMLISTVIEW& change);

@@ -98,10 +98,14 @@ void frmMain::ShowOtherBrowsers() {
     const bool on[] = {parts.history, parts.cookies, parts.cache, parts.sessions};
     for (std::size_t i = 0; i < kPartBoxes.size(); ++i) {
         CheckDlgButton(Handle(), kPartBoxes[i], on[i] ? BST_CHECKED : BST_UNCHECKED);
-        const bool locked =
-            policies_.Governing(PolicyTarget::BrowserPart, regpath::kBrowserPartValues[i])
-                .has_value();
-        EnableWindow(Item(kPartBoxes[i]), !locked);
+    }
+}
+
+void frmMain::LockPolicyPartBoxes() {
+    for (std::size_t i = 0; i < kPartBoxes.size(); ++i) {
+        if (policies_.Governing(PolicyTarget::BrowserPart, regpath::kBrowserPartValues[i])) {
+            EnableWindow(Item(kPartBoxes[i]), FALSE);
+        }
     }
 }
 

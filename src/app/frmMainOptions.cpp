@@ -21,6 +21,7 @@ void frmMain::LockPolicyBoxes() {
         if (policies_.Governing(PolicyTarget::Option, box.setting))
             EnableWindow(Item(box.id), FALSE);
     }
+    LockPolicyPartBoxes();
 }
 
 HWND frmMain::ProfileList() const { return Item(IDC_CBOPROFILE); }
