@@ -15,19 +15,17 @@
 
 namespace {
 
-std::vector<std::uint8_t> Dword(DWORD value) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
-    return {bytes, bytes + sizeof value};
-}
-
+// A value as stored: its type and up to eight bytes of data.
 struct Raw {
     DWORD type;
-    std::vector<std::uint8_t> data;
+    std::uint8_t size;
+    std::uint8_t data[8];
+    std::vector<std::uint8_t> Bytes() const { return {data, data + size}; }
 };
 
-const Raw kOn{REG_DWORD, Dword(1)};
-const Raw kOff{REG_DWORD, Dword(0)};
-const Raw kNone{REG_NONE, {}};
+constexpr Raw kOn{REG_DWORD, 4, {1}};
+constexpr Raw kOff{REG_DWORD, 4, {0}};
+constexpr Raw kNone{REG_NONE, 0, {}};
 
 // One policy set in either place, or not, over the user's stored setting.
 struct PolicyCase {
@@ -39,16 +37,16 @@ struct PolicyCase {
 };
 
 const PolicyCase kCases[] = {
-    {"TempFiles", kOn, kOff, "False", true},                          // the machine's wins
-    {"Run", kOff, kNone, "True", false},                              // over the user's setting
-    {"RecycleBin", kNone, kOn, "False", true},                        // the user's policy alone
-    {"DocumentHistory", {REG_DWORD, Dword(2)}, kOff, "True", false},  // 2 is no state
-    {"FindSearch", {REG_SZ, {'1', 0}}, kNone, "False", false},        // text is not a DWORD
-    {"Report", {REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}}, kNone, "True", true},
-    {"DisplayProgress", {REG_BINARY, {1}}, kOff, "True", false},
+    {"TempFiles", kOn, kOff, "False", true},                        // the machine's wins
+    {"Run", kOff, kNone, "True", false},                            // over the user's setting
+    {"RecycleBin", kNone, kOn, "False", true},                      // the user's policy alone
+    {"DocumentHistory", {REG_DWORD, 4, {2}}, kOff, "True", false},  // 2 is no state
+    {"FindSearch", {REG_SZ, 2, {'1'}}, kNone, "False", false},      // text is not a DWORD
+    {"Report", {REG_QWORD, 8, {1}}, kNone, "True", true},
+    {"DisplayProgress", {REG_BINARY, 1, {1}}, kOff, "True", false},
     {"InternetCookies", kNone, kNone, "True", true},  // no policy: the setting
     {"BrowserCookies", kOn, kNone, "False", true},
-    {"BrowserSessions", {REG_DWORD_BIG_ENDIAN, {0, 0, 0, 1}}, kNone, "False", false},
+    {"BrowserSessions", {REG_DWORD_BIG_ENDIAN, 4, {0, 0, 0, 1}}, kNone, "False", false},
     {"BrowserCache", kOff, kOn, "True", false},
 };
 
@@ -69,10 +67,10 @@ class Policies : public MainWindowTest {
             WriteRaw(path, info->governs, REG_SZ, SzBytes(c.stored));
             if (c.machine.type != REG_NONE)
                 policies.SetRaw(HKEY_LOCAL_MACHINE, regpath::kPolicies, c.policy, c.machine.type,
-                                c.machine.data);
+                                c.machine.Bytes());
             if (c.user.type != REG_NONE)
                 policies.SetRaw(HKEY_CURRENT_USER, regpath::kPolicies, c.policy, c.user.type,
-                                c.user.data);
+                                c.user.Bytes());
         }
     }
     static const PolicyInfo* Info(std::string_view name) {
