@@ -116,7 +116,7 @@ void CheckTickedProfile(const FileTree& before, const FileTree& after, const std
     }
     for (const char* gone :
          {"Default\\Shortcuts", "Default\\Top Sites",
-          "Default\\Sessions\\Session_13441354118840283", "Default\\Cache\\Cache_Data\\index"}) {
+          "Default\\Sessions\\Session_13441390873788896", "Default\\Cache\\Cache_Data\\index"}) {
         Check(after.count(gone) == 0, std::string(gone) + " deleted");
     }
     const std::string history = data + "\\Default\\History";
