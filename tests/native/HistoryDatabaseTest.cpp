@@ -7,6 +7,7 @@
 #include "DatabaseRows.h"
 #include "chromium/Bookmarks.h"
 #include "chromium/ChromiumError.h"
+#include "chromium/FaviconDatabase.h"
 #include "chromium/HistoryDatabase.h"
 #include "sqlite/Database.h"
 #include "sqlite/Transaction.h"
@@ -88,6 +89,60 @@ TEST(HistoryDatabase, HotJournalIsRolledBackBySqlite) {
     EXPECT_TRUE(Rows(crashed, "SELECT name FROM sqlite_schema WHERE name = 'filler'").empty());
 }
 
+// Only the bookmarked pages keep their icons, byte for byte (the bookmark never visited has
+// none); nothing of another page stays in the file or its -wal, where another connection
+// holds a copy of every page. Without its mapping table the database is left alone.
+TEST(FaviconDatabase, BookmarkedPagesKeepTheirIconsOthersLeaveNoTrace) {
+    const std::string icons =
+        "SELECT m.page_url, f.url, f.icon_type, b.width, hex(b.image_data), b.last_updated"
+        " FROM icon_mapping m JOIN favicons f ON f.id = m.icon_id"
+        " JOIN favicon_bitmaps b ON b.icon_id = f.id ORDER BY b.id";
+    const std::vector<std::string> bookmarks = FixtureBookmarks();
+    const struct {
+        const char* what;
+        const char* before;
+        bool cleaned;
+    } cases[] = {
+        {"as written", "", true},
+        {"in WAL mode", "PRAGMA journal_mode = WAL", true},
+        {"no mappings", "DROP TABLE icon_mapping", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fixture::Scratch scratch;
+        fixture::fs::path favicons = scratch.CopyOfDefault("Favicons", "Favicons");
+        sqlite::Database(favicons.string(), sqlite::OpenMode::ReadWrite).Execute(c.before);
+        sqlite::Database browser(favicons.string(), sqlite::OpenMode::ReadWrite);
+        browser.Execute(
+            "PRAGMA wal_autocheckpoint = 0; UPDATE favicons SET icon_type = icon_type + 1");
+        const std::string bytes = fixture::ReadBytes(favicons);
+        std::vector<std::string> kept;
+        if (c.cleaned) {
+            for (const std::string& row : Rows(favicons, icons)) {
+                if (row.starts_with("http://example.com:18765/kept|") ||
+                    row.starts_with("http://www.other.org:18765/saved|"))
+                    kept.push_back(row);
+            }
+            ASSERT_EQ(kept.size(), 4u);  // two pages, two sizes each
+        }
+
+        chromium::CleanFaviconDatabase(favicons.string(), bookmarks);
+
+        if (!c.cleaned) {
+            EXPECT_EQ(fixture::ReadBytes(favicons), bytes);
+            continue;
+        }
+        EXPECT_EQ(Rows(favicons, icons), kept);
+        EXPECT_EQ(Count(favicons, "favicons"), 2);
+        EXPECT_EQ(Count(favicons, "favicon_bitmaps"), 4);
+        const std::string after =
+            fixture::ReadBytes(favicons) + fixture::ReadBytes(favicons.string() + "-wal");
+        for (const char* gone : {"18765/gone", "icons/gone.png", "mail.example.com",
+                                 "notexample.com", "evil.net", "example.com:18765/favicon"})
+            EXPECT_EQ(after.find(gone), std::string::npos) << gone;
+    }
+}
+
 TEST(HistoryDatabase, FailureLeavesTheFileByteForByte) {
     struct Case {
         const char* what;
@@ -102,25 +157,31 @@ TEST(HistoryDatabase, FailureLeavesTheFileByteForByte) {
          sqlite::kErrorBase + 26},
         {"held by another connection", [](std::string&) {}, true, err::kPermissionDenied},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        fixture::Scratch scratch;
-        fixture::fs::path history = scratch.CopyOfDefault("History", "History");
-        std::string bytes = fixture::ReadBytes(history);
-        c.damage(bytes);
-        fixture::WriteBytes(history, bytes);
-        std::optional<sqlite::Database> browser;
-        if (c.locked) {
-            browser.emplace(history.string(), sqlite::OpenMode::ReadWrite);
-            browser->Execute("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE");
+    using Clean = void (*)(const std::string&, const std::vector<std::string>&);
+    const std::pair<const char*, Clean> databases[] = {
+        {"History", chromium::CleanHistoryDatabase},
+        {"Favicons", chromium::CleanFaviconDatabase},
+    };
+    for (const auto& [file, clean] : databases)
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(file) + ": " + c.what);
+            fixture::Scratch scratch;
+            fixture::fs::path history = scratch.CopyOfDefault(file, file);
+            std::string bytes = fixture::ReadBytes(history);
+            c.damage(bytes);
+            fixture::WriteBytes(history, bytes);
+            std::optional<sqlite::Database> browser;
+            if (c.locked) {
+                browser.emplace(history.string(), sqlite::OpenMode::ReadWrite);
+                browser->Execute("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE");
+            }
+            try {
+                clean(history.string(), {});
+                ADD_FAILURE() << "no error";
+            } catch (const AppError& e) {
+                EXPECT_EQ(e.Number(), c.number) << e.Description();
+            }
+            browser.reset();
+            EXPECT_EQ(fixture::ReadBytes(history), bytes);
         }
-        try {
-            chromium::CleanHistoryDatabase(history.string(), {});
-            ADD_FAILURE() << "no error";
-        } catch (const AppError& e) {
-            EXPECT_EQ(e.Number(), c.number) << e.Description();
-        }
-        browser.reset();
-        EXPECT_EQ(fixture::ReadBytes(history), bytes);
-    }
 }

@@ -107,7 +107,10 @@ TEST_F(OtherBrowsers, SettingsStartAsDocumentedAndKeepTicksAndSites) {
 }
 
 TEST_F(OtherBrowsers, ATickedProfileLosesItsTracesAndNothingElse) {
-    BuildTree(ChromeData(), fixture);
+    FileTree before = fixture;
+    before["Default\\JumpListIconsMostVisited\\0a1b.ico"] = "icon";
+    before["Default\\JumpListIconsOld\\2c3d.ico"] = "icon";
+    BuildTree(ChromeData(), before);
     TickAll();
     SaveProfileTick(registry, "Chrome", "Default", true);
     SaveSites(registry, {"example.com"});
@@ -125,6 +128,11 @@ TEST_F(OtherBrowsers, ATickedProfileLosesItsTracesAndNothingElse) {
         EXPECT_EQ(after.count(gone), 0u) << gone;
     }
     EXPECT_EQ(after.count("Default\\Sessions\\"), 1u);
+    for (const char* emptied :
+         {"Default\\JumpListIconsMostVisited\\", "Default\\JumpListIconsOld\\"})
+        EXPECT_EQ(Below(after, emptied).size(), 1u) << emptied;
+    EXPECT_EQ(after.at("Default\\Favicons").find("www.other.org:18765/gone"), std::string::npos);
+    EXPECT_NE(after.at("Default\\Favicons").find("www.other.org:18765/saved"), std::string::npos);
     EXPECT_EQ(after.count("Default\\Cache\\Cache_Data\\"), 1u);
     EXPECT_EQ(after.at("Default\\History").find("www.other.org:18765/gone"), std::string::npos);
     EXPECT_NE(after.at("Default\\History").find("www.other.org:18765/saved"), std::string::npos);
@@ -249,6 +257,9 @@ TEST_F(OtherBrowsers, AFirefoxProfileLosesItsHistoryButNoBookmarkAndNothingOfThe
     SandboxFolder elsewhere{"firefox-abs"};
     const FirefoxFolders firefox =
         BuildFirefoxFixture(fixture, local.Path(), roaming.Path(), elsewhere.Path());
+    // What only the Windows browser writes: the sites visited over HTTPS, the jump list's icons.
+    WriteBytes(firefox.Relative("SiteSecurityServiceState.bin"), "example.com:HSTS");
+    BuildTree(firefox.cache, {{std::string(kFirefoxRelative) + "\\jumpListCache\\a.ico", "i"}});
     const FileTree before = firefox.Read();
     TickAll();
     SaveProfileTick(registry, "Firefox", "26ru2y2w.rel", true);
@@ -267,19 +278,22 @@ TEST_F(OtherBrowsers, AFirefoxProfileLosesItsHistoryButNoBookmarkAndNothingOfThe
     EXPECT_EQ(Clean(), "Cleaning Mozilla Firefox (rel)\r\nCompleted\r\n");
     const FileTree after = firefox.Read();
     EXPECT_EQ(Below(after, "abs\\"), Below(before, "abs\\"));
-    for (const char* kept : {"data\\profiles.ini", "data\\26ru2y2w.rel\\prefs.js",
-                             "data\\26ru2y2w.rel\\favicons.sqlite"}) {
+    for (const char* kept :
+         {"data\\profiles.ini", "data\\26ru2y2w.rel\\prefs.js", "data\\26ru2y2w.rel\\times.json"}) {
         EXPECT_EQ(after.at(kept), before.at(kept)) << kept;
     }
     for (const char* gone : {"data\\26ru2y2w.rel\\sessionstore.jsonlz4",
                              "data\\26ru2y2w.rel\\sessionstore-backups\\recovery.jsonlz4",
-                             "cache\\26ru2y2w.rel\\cache2\\entries\\"}) {
+                             "cache\\26ru2y2w.rel\\cache2\\entries\\",
+                             "data\\26ru2y2w.rel\\SiteSecurityServiceState.bin",
+                             "cache\\26ru2y2w.rel\\jumpListCache\\"}) {
         EXPECT_EQ(after.count(gone), 0u) << gone;
     }
     EXPECT_EQ(after.count("cache\\26ru2y2w.rel\\cache2\\"), 1u);
     const std::string places = firefox.Relative("places.sqlite");
     EXPECT_EQ(Rows(places, kFirefoxBookmarks), bookmarks);
     EXPECT_EQ(Count(places, "moz_historyvisits"), 0);
+    EXPECT_EQ(after.at("data\\26ru2y2w.rel\\favicons.sqlite").find("ff-gone"), std::string::npos);
     EXPECT_EQ(Rows(firefox.Relative("cookies.sqlite"),
                    "SELECT DISTINCT host FROM moz_cookies ORDER BY host"),
               (std::vector<std::string>{".example.com", "example.com", "mail.example.com"}));
