@@ -14,6 +14,7 @@
 
 #include "DatabaseRows.h"
 #include "Driver.h"
+#include "ExplorerHistoryKeys.h"
 #include "FirefoxFixture.h"
 #include "RegistrySandbox.h"
 #include "app/frmMainIds.h"
@@ -30,77 +31,6 @@ namespace {
 const char* kChrome = "\\Google\\Chrome\\User Data";
 const char* kEdge = "\\Microsoft\\Edge\\User Data";
 const char* kKeptSite = "example.com";
-const std::string kUserAssistCount =
-    std::string(regpath::kUserAssist) + "\\{CEBFF5CD-ACE2-4F4F-9178-9926F41749EA}\\Count";
-const std::string kRemoteComputer = std::string(regpath::kRemoteDesktopServers) + "\\desk.example";
-
-// A value of each kind of Explorer's history lists, as Windows writes them, and a neighbour.
-void FillExplorerHistory() {
-    const std::vector<std::uint8_t> pidl{8, 0, 0x32, 's', 'e', 'c', 'r', 't', 0, 0};
-    const std::vector<std::uint8_t> order{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
-    for (const std::string& key : {std::string(regpath::kOpenSavePidlMru) + "\\*",
-                                   std::string(regpath::kLastVisitedPidlMru)}) {
-        WriteRaw(key, "0", REG_BINARY, pidl);
-        WriteRaw(key, "MRUListEx", REG_BINARY, order);
-    }
-    WriteRaw(regpath::kTypedPaths, "url1", REG_SZ, SzBytes("C:\\Secret"));
-    WriteRaw(regpath::kMapNetworkDriveMru, "a", REG_SZ, SzBytes("\\\\server\\secret"));
-    WriteRaw(regpath::kMapNetworkDriveMru, "MRUList", REG_SZ, SzBytes("a"));
-    WriteRaw(kUserAssistCount, "HRZR_PGYFRFFVBA", REG_BINARY, std::vector<std::uint8_t>(72, 1));
-    WriteRaw(regpath::kPaintRecentFiles, "File1", REG_SZ, SzBytes("C:\\secret.png"));
-    WriteRaw(regpath::kRemoteDesktopDefault, "MRU0", REG_SZ, SzBytes("desk.example"));
-    WriteRaw(kRemoteComputer, "UsernameHint", REG_SZ, SzBytes("me"));
-    WriteRaw(std::string(regpath::kExplorer) + "\\Advanced", "Hidden", REG_DWORD, {1, 0, 0, 0});
-}
-
-void CheckExplorerHistory() {
-    for (const std::string& key :
-         {std::string(regpath::kOpenSavePidlMru) + "\\*", std::string(regpath::kLastVisitedPidlMru),
-          std::string(regpath::kTypedPaths), std::string(regpath::kMapNetworkDriveMru),
-          kUserAssistCount, std::string(regpath::kPaintRecentFiles),
-          std::string(regpath::kRemoteDesktopDefault)}) {
-        HKEY handle = nullptr;
-        DWORD values = 1;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &handle) == 0) {
-            RegQueryInfoKeyA(handle, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
-                             nullptr, nullptr, nullptr, nullptr);
-            RegCloseKey(handle);
-        }
-        Check(handle != nullptr && values == 0, key + " is there without values");
-    }
-    Check(RawKeyExists(HKEY_CURRENT_USER, regpath::kRemoteDesktopServers) &&
-              !RawKeyExists(HKEY_CURRENT_USER, kRemoteComputer),
-          "the remote computer's key is gone, Servers stays");
-    Check(ReadRaw(std::string(regpath::kExplorer) + "\\Advanced", "Hidden").exists,
-          "Explorer's settings stay");
-}
-
-// Per icon of a page: the page's URL, the icon's and every byte of the icon.
-const char* const kChromiumIcons =
-    "SELECT m.page_url, f.url, b.width, hex(b.image_data) FROM icon_mapping m"
-    " JOIN favicons f ON f.id = m.icon_id JOIN favicon_bitmaps b ON b.icon_id = f.id ORDER BY b.id";
-const char* const kFirefoxIcons =
-    "SELECT p.page_url, i.icon_url, i.width, hex(i.data) FROM moz_pages_w_icons p"
-    " JOIN moz_icons_to_pages l ON l.page_id = p.id JOIN moz_icons i ON i.id = l.icon_id"
-    " ORDER BY i.id";
-
-// The rows whose first column is one of `urls`.
-std::vector<std::string> RowsOf(const std::vector<std::string>& rows,
-                                const std::vector<std::string>& urls) {
-    std::vector<std::string> kept;
-    for (const std::string& row : rows) {
-        if (std::find(urls.begin(), urls.end(), row.substr(0, row.find('|'))) != urls.end())
-            kept.push_back(row);
-    }
-    return kept;
-}
-
-// The last column of each row.
-std::vector<std::string> LastColumn(const std::vector<std::string>& rows) {
-    std::vector<std::string> last;
-    for (const std::string& row : rows) last.push_back(row.substr(row.rfind('|') + 1));
-    return last;
-}
 
 // The entries of the tree whose path starts with `prefix`.
 FileTree Below(const FileTree& tree, const std::string& prefix) {
@@ -173,21 +103,17 @@ void PageAndSiteOptions(Driver& driver) {
 
 // The Firefox fixture's bookmarks, read from a copy of its own (SQL leaves files beside a WAL
 // database).
-// With them, the icon rows of the bookmarked pages.
-std::vector<std::string> FirefoxBookmarks(const std::string& fixture, const std::string& work,
-                                          std::vector<std::string>& icons) {
+std::vector<std::string> FirefoxBookmarks(const std::string& fixture, const std::string& work) {
     const std::string copy = work + "\\firefox-reference";
     if (Exists(copy)) RemoveFolder(copy, true);
     const FirefoxFolders reference =
         BuildFirefoxFixture(fixture, copy + "\\local", copy + "\\roaming", copy + "\\abs");
     std::vector<std::string> rows = Rows(reference.Relative("places.sqlite"), kFirefoxBookmarks);
-    icons = RowsOf(Rows(reference.Relative("favicons.sqlite"), kFirefoxIcons), LastColumn(rows));
     RemoveFolder(copy, true);
     return rows;
 }
 
-void CheckTickedProfile(const FileTree& before, const FileTree& after, const std::string& data,
-                        const std::vector<std::string>& bookmarkIcons) {
+void CheckTickedProfile(const FileTree& before, const FileTree& after, const std::string& data) {
     for (const char* kept : {"Local State", "Default\\Bookmarks", "Default\\Login Data",
                              "Default\\Web Data", "Default\\Preferences"}) {
         Check(after.count(kept) && after.at(kept) == before.at(kept),
@@ -213,20 +139,18 @@ void CheckTickedProfile(const FileTree& before, const FileTree& after, const std
     Check(
         Rows(history, "SELECT 1 FROM visits UNION ALL SELECT 1 FROM keyword_search_terms").empty(),
         "no visit or search term is left");
-    Check(after.at("Default\\History").find("www.other.org:18765/gone") == std::string::npos,
-          "a deleted address is gone from the file's bytes");
-    const std::vector<std::string> icons = Rows(data + "\\Default\\Favicons", kChromiumIcons);
-    Check(icons.size() == 4 && RowsOf(icons, bookmarks) == icons,
-          "Favicons holds the bookmarked pages' icons alone (" + std::to_string(icons.size()) +
-              " rows)");
-    Check(icons == bookmarkIcons, "every bookmark's icon byte for byte");
-    Check(after.at("Default\\Favicons").find("www.other.org:18765/gone") == std::string::npos,
-          "a deleted address is gone from Favicons' bytes");
-    for (const char* folder :
-         {"Default\\JumpListIconsMostVisited\\", "Default\\JumpListIconsRecentClosed\\"}) {
-        Check(after.count(folder) == 1 && Below(after, folder).size() == 1,
-              std::string(folder) + " emptied");
+    for (const char* file : {"Default\\History", "Default\\Favicons"}) {
+        Check(after.at(file).find("www.other.org:18765/gone") == std::string::npos,
+              std::string("a deleted address is gone from the bytes of ") + file);
     }
+    Check(Rows(data + "\\Default\\Favicons",
+               "SELECT DISTINCT page_url FROM icon_mapping ORDER BY 1") ==
+              std::vector<std::string>{"http://example.com:18765/kept",
+                                       "http://www.other.org:18765/saved"},
+          "Favicons keeps the icons of the bookmarked pages alone");
+    Check(after.count("Default\\JumpListIconsMostVisited\\") == 1 &&
+              after.count("Default\\JumpListIconsMostVisited\\5c1d.ico") == 0,
+          "the jump list's icons are gone, their folder stays");
     const chromium::SiteKeepList keep({kKeptSite});
     std::vector<std::string> kept;
     for (const std::string& host : chromium::CookieHosts(data + "\\Default\\Cookies")) {
@@ -248,29 +172,21 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     ShellFolderRedirect localRedirect("Local AppData", local);
     ShellFolderRedirect roamingRedirect("AppData", roaming);
     SavedKey browsers(regpath::kBrowsers), sites(regpath::kSites);
-    SavedKey explorer(regpath::kExplorer),
-        applets("Software\\Microsoft\\Windows\\CurrentVersion\\Applets"),
-        remote("Software\\Microsoft\\Terminal Server Client");
+    SavedExplorerKeys explorer;
     FillExplorerHistory();
-    const FileTree fixture = ReadTree(WindowsPath(BRISVANE_FIXTURES "/chromium/User Data"));
-    // The jump list's icons, which only the Windows browsers write.
-    FileTree chromeBefore = fixture;
-    chromeBefore["Default\\JumpListIconsMostVisited\\8f3a.ico"] = "icon";
-    chromeBefore["Default\\JumpListIconsRecentClosed\\5c1d.ico"] = "icon";
-    BuildTree(local + kChrome, chromeBefore);
+    FileTree fixture = ReadTree(WindowsPath(BRISVANE_FIXTURES "/chromium/User Data"));
+    BuildTree(local + kChrome, fixture);
     BuildTree(local + kEdge, fixture);
-    const std::vector<std::string> chromeBookmarkIcons =
-        RowsOf(Rows(local + kChrome + "\\Default\\Favicons", kChromiumIcons),
-               chromium::BookmarkedUrls(fixture.at("Default\\Bookmarks")));
+    // What only the Windows browsers write: the jump list's icons, the sites visited over HTTPS.
+    for (const char* browser : {kChrome, kEdge})
+        BuildTree(local + browser, {{"Default\\JumpListIconsMostVisited\\5c1d.ico", "icon"}});
+    fixture = ReadTree(local + kChrome);
     const std::string firefoxFixture = WindowsPath(BRISVANE_FIXTURES "/firefox");
-    std::vector<std::string> firefoxBookmarkIcons;
-    const std::vector<std::string> bookmarks =
-        FirefoxBookmarks(firefoxFixture, work, firefoxBookmarkIcons);
+    const std::vector<std::string> bookmarks = FirefoxBookmarks(firefoxFixture, work);
     const FirefoxFolders firefox =
         BuildFirefoxFixture(firefoxFixture, local, roaming, work + "\\Elsewhere\\abs");
     WriteBytes(firefox.Relative("SiteSecurityServiceState.bin"), "example.com:HSTS");
-    WriteBytes(firefox.Relative("SiteSecurityServiceState.txt"), "example.com:HSTS");
-    BuildTree(firefox.cache + "\\" + kFirefoxRelative, {{"jumpListCache\\a1.ico", "icon"}});
+    BuildTree(firefox.cache, {{std::string(kFirefoxRelative) + "\\jumpListCache\\a.ico", "i"}});
     const FileTree firefoxBefore = firefox.Read();
 
     for (const char* part : {"History", "Cookies", "Cache", "Sessions"})
@@ -284,9 +200,10 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
 
     PageAndSiteOptions(driver);
     const FileTree looked = ReadTree(local + kChrome);
-    Check(looked == chromeBefore && ReadTree(local + kEdge) == fixture &&
-              firefox.Read() == firefoxBefore,
-          "looking changed no file");
+    Check(
+        looked == fixture && ReadTree(local + kEdge) == fixture && firefox.Read() == firefoxBefore,
+        "looking changed no file");
+    const RegistryTree registryBefore = ReadExplorerRoots();
 
     driver.Start("1", false);
     std::vector<std::string> captions = WatchProgress(driver);
@@ -308,7 +225,7 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     const FileTree chrome = ReadTree(local + kChrome);
     Check(Below(chrome, "Profile 1\\") == Below(fixture, "Profile 1\\"),
           "Chrome's unticked profile byte for byte");
-    CheckTickedProfile(chromeBefore, chrome, local + kChrome, chromeBookmarkIcons);
+    CheckTickedProfile(fixture, chrome, local + kChrome);
     const FileTree firefoxAfter = firefox.Read();
     Check(Below(firefoxAfter, "abs\\") == Below(firefoxBefore, "abs\\"),
           "Firefox's unticked profile byte for byte");
@@ -317,25 +234,13 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     Check(Count(firefox.Relative("places.sqlite"), "moz_historyvisits") == 0,
           "no Firefox visit is left");
     const std::string favicons = firefox.Relative("favicons.sqlite");
-    Check(RowsOf(Rows(favicons, "SELECT page_url FROM moz_pages_w_icons"),
-                 Rows(firefox.Relative("places.sqlite"), "SELECT url FROM moz_places"))
-                  .size() == static_cast<std::size_t>(Count(favicons, "moz_pages_w_icons")),
-          "every page with an icon is a place that remains");
-    Check(firefoxBookmarkIcons.size() == 6 &&
-              RowsOf(Rows(favicons, kFirefoxIcons), LastColumn(bookmarks)) == firefoxBookmarkIcons,
-          "every Firefox bookmark's icon byte for byte (" +
-              std::to_string(firefoxBookmarkIcons.size()) + " rows)");
-    const std::string iconBytes =
-        ReadBytes(favicons) + (Exists(favicons + "-wal") ? ReadBytes(favicons + "-wal") : "");
-    Check(iconBytes.find("ff-gone") == std::string::npos &&
-              iconBytes.find("mail.example.com") == std::string::npos,
-          "a deleted address is gone from favicons.sqlite's bytes");
-    Check(firefoxAfter.count("data\\" + std::string(kFirefoxRelative) +
-                             "\\SiteSecurityServiceState.bin") == 0 &&
-              firefoxAfter.count("data\\" + std::string(kFirefoxRelative) +
-                                 "\\SiteSecurityServiceState.txt") == 0 &&
-              firefoxAfter.count("cache\\" + std::string(kFirefoxRelative) + "\\jumpListCache\\") ==
-                  0,
-          "the site-security files and the jump list's cache are gone");
-    CheckExplorerHistory();
+    Check(ReadBytes(favicons).find("ff-gone") == std::string::npos &&
+              Count(favicons, "moz_pages_w_icons") == 7,
+          "favicons.sqlite keeps the icons of the 7 remaining places alone");
+    const std::string profile = std::string(kFirefoxRelative) + "\\";
+    Check(firefoxAfter.count("data\\" + profile + "SiteSecurityServiceState.bin") == 0 &&
+              firefoxAfter.count("cache\\" + profile + "jumpListCache\\") == 0,
+          "the site-security file and the jump list's cache are gone");
+    Check(ReadExplorerRoots() == AfterExplorerClean(registryBefore),
+          "Explorer's history values are gone; their keys, neighbours and the settings stay");
 }
