@@ -39,7 +39,9 @@ TEST(CleanExplorerHistory, HistoryValuesGoKeysNeighboursAndSettingsStay) {
         CleanExplorerHistory(registry, report);
 
         EXPECT_EQ(report, std::string("Cleaning Explorer History\r\n") + c.block);
-        if (c.failing == RegCall::None) EXPECT_EQ(ExplorerRegistryText(), emptied);
+        if (c.failing == RegCall::None) {
+            EXPECT_EQ(ExplorerRegistryText(), emptied);
+        }
         EXPECT_EQ(RawKeyExists(HKEY_CURRENT_USER, kRemoteComputer), false);
         EXPECT_EQ(ReadRaw(typed, "url1").exists, c.failing != RegCall::None);
         EXPECT_EQ(api.opened, api.closed);
