@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "sqlite/Database.h"
 
@@ -21,6 +22,12 @@ sqlite::Database OpenForCleaning(const std::string& path);
 void FinishCleaning(sqlite::Database& db);
 
 bool HasTable(sqlite::Database& db, const std::string& table);
+
+// Creates the temporary table `name` with one column, `value`, holding each of `values` once,
+// for statements that keep the rows whose text it lists. Temporary tables live in memory and
+// go with the connection.
+void CreateTempList(sqlite::Database& db, const std::string& name,
+                    const std::vector<std::string>& values);
 
 // A table or column name quoted for SQL.
 std::string QuotedName(const std::string& name);

@@ -43,14 +43,9 @@ bool IsHistoryTable(const std::string& table) {
 
 // Deletes the `urls` rows of pages not bookmarked and clears the visit data of the others.
 void KeepBookmarkedUrls(sqlite::Database& db, const std::vector<std::string>& bookmarkedUrls) {
-    db.Execute("CREATE TEMP TABLE kept_urls (url TEXT PRIMARY KEY)");
-    sqlite::Statement insert = db.Prepare("INSERT OR IGNORE INTO temp.kept_urls VALUES (?1)");
-    for (const std::string& url : bookmarkedUrls) {
-        insert.Bind(1, url).Run();
-        insert.Reset();
-    }
+    CreateTempList(db, "kept_urls", bookmarkedUrls);
     db.Execute(
-        "DELETE FROM main.urls WHERE url NOT IN (SELECT url FROM temp.kept_urls);"
+        "DELETE FROM main.urls WHERE url NOT IN (SELECT value FROM temp.kept_urls);"
         "UPDATE main.urls SET visit_count = 0, typed_count = 0, last_visit_time = 0;"
         "DROP TABLE temp.kept_urls");
 }

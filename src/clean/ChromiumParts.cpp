@@ -1,7 +1,9 @@
 #include "chromium/Bookmarks.h"
 #include "chromium/CookieDatabase.h"
+#include "chromium/FaviconDatabase.h"
 #include "chromium/HistoryDatabase.h"
 #include "chromium/ProfileLayout.h"
+#include "clean/FirstFailure.h"
 #include "clean/ProfileParts.h"
 #include "files/FileBytes.h"
 #include "files/FileSystem.h"
@@ -14,13 +16,26 @@ std::vector<std::string> BookmarksOf(const FoundProfile& found) {
     return chromium::BookmarkedUrls(ReadFileBytes(path));
 }
 
+// The history database, its side files, the icons of the pages it held and the jump list's
+// icons: each is cleaned although another fails. The bookmarks are read first, so that an
+// unreadable Bookmarks file changes nothing.
 void History(const FoundProfile& found) {
-    const std::string history = found.Folder() + "\\" + chromium::kHistory;
-    if (FileExists(history)) chromium::CleanHistoryDatabase(history, BookmarksOf(found));
+    const std::vector<std::string> bookmarks = BookmarksOf(found);
+    FirstFailure failure;
+    using Clean = void (*)(const std::string&, const std::vector<std::string>&);
+    auto database = [&](const char* name, Clean clean) {
+        const std::string path = found.Folder() + "\\" + name;
+        if (FileExists(path)) failure.Attempt([&] { clean(path, bookmarks); });
+    };
+    database(chromium::kHistory, chromium::CleanHistoryDatabase);
+    database(chromium::kFavicons, chromium::CleanFaviconDatabase);
     for (const std::string& side : chromium::kHistorySideFiles) {
-        RemoveIfPresent(found.Folder() + "\\" + side);
-        RemoveIfPresent(found.Folder() + "\\" + side + "-journal");
+        failure.Attempt([&] { RemoveIfPresent(found.Folder() + "\\" + side); });
+        failure.Attempt([&] { RemoveIfPresent(found.Folder() + "\\" + side + "-journal"); });
     }
+    for (const std::string& folder : chromium::kJumpListIconFolders)
+        failure.Attempt([&] { EmptyFolder(found.Folder() + "\\" + folder); });
+    failure.Raise();
 }
 
 void Cookies(const FoundProfile& found, const chromium::SiteKeepList& keep) {

@@ -1,6 +1,8 @@
+#include "clean/FirstFailure.h"
 #include "clean/ProfileParts.h"
 #include "files/FileSystem.h"
 #include "firefox/CookieDatabase.h"
+#include "firefox/FaviconsDatabase.h"
 #include "firefox/FormHistory.h"
 #include "firefox/PlacesDatabase.h"
 #include "firefox/ProfileLayout.h"
@@ -13,9 +15,28 @@ void IfPresent(const FoundProfile& found, const char* name, void (*clean)(const 
     if (FileExists(path)) clean(path);
 }
 
+// The icons against the places that remain; without places.sqlite nothing tells which pages
+// remain, so the icons stay as they are.
+void CleanFavicons(const std::string& path) {
+    const std::string places = path.substr(0, path.rfind('\\') + 1) + firefox::kPlaces;
+    if (FileExists(places)) firefox::CleanFaviconsDatabase(path, firefox::PlaceUrls(places));
+}
+
+// The places (then the icons of the pages that left them), the form history, the sites visited
+// over HTTPS and the jump list's icons: each is cleaned although another fails.
 void History(const FoundProfile& found) {
-    IfPresent(found, firefox::kPlaces, firefox::CleanPlacesDatabase);
-    IfPresent(found, firefox::kFormHistory, firefox::CleanFormHistory);
+    FirstFailure failure;
+    // The icons only after the places were cleaned: the places that remain decide them.
+    failure.Attempt([&] {
+        IfPresent(found, firefox::kPlaces, firefox::CleanPlacesDatabase);
+        IfPresent(found, firefox::kFavicons, CleanFavicons);
+    });
+    failure.Attempt([&] { IfPresent(found, firefox::kFormHistory, firefox::CleanFormHistory); });
+    for (const std::string& name : firefox::kSiteSecurityFiles)
+        failure.Attempt([&] { RemoveIfPresent(found.Folder() + "\\" + name); });
+    failure.Attempt(
+        [&] { RemoveFolderIfPresent(found.CacheFolder() + "\\" + firefox::kJumpListCache); });
+    failure.Raise();
 }
 
 void Cookies(const FoundProfile& found, const chromium::SiteKeepList& keep) {

@@ -20,8 +20,9 @@ extern const FamilyParts kFirefoxParts;
 
 const FamilyParts& PartsOf(BrowserFamily family);
 
-// What the parts share: a file deleted when it is there, and a folder emptied but kept (only
-// its files with `filesOnly`). Every item of the folder is tried; the first failure is raised
-// at the end.
+// What the parts share: a file or a folder (with everything in it) deleted when it is there,
+// and a folder emptied but kept (only its files with `filesOnly`). Every item of the folder is
+// tried; the first failure is raised at the end.
 void RemoveIfPresent(const std::string& path);
+void RemoveFolderIfPresent(const std::string& path);
 void EmptyFolder(const std::string& path, bool filesOnly = false);

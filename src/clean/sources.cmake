@@ -2,7 +2,8 @@
 # shut-down set-up.
 brisvane_layer(clean DEPENDS browser cookies reports
     PORTABLE CleanItems.cpp CleanRun.cpp LocalStoreFilter.cpp ReportText.cpp ShutdownText.cpp
-    WINDOWS ChromiumParts.cpp CleanCookies.cpp CleanInternetHistory.cpp CleanOtherBrowsers.cpp
-            CleanRoutines.cpp CleanShellHistory.cpp CleanTempFiles.cpp CleanTempInternetFiles.cpp
-            EmptyRecycleBin.cpp FirefoxParts.cpp InstallShutdownCleaning.cpp ProfileParts.cpp RegisterStartUp.cpp
+    WINDOWS ChromiumParts.cpp CleanCookies.cpp CleanExplorerHistory.cpp CleanInternetHistory.cpp
+            CleanOtherBrowsers.cpp CleanRoutines.cpp CleanShellHistory.cpp CleanTempFiles.cpp
+            CleanTempInternetFiles.cpp EmptyRecycleBin.cpp FirefoxParts.cpp
+            InstallShutdownCleaning.cpp ProfileParts.cpp RegisterStartUp.cpp RegistryTraces.cpp
             RunClean.cpp ShutdownFiles.cpp WriteReport.cpp)
