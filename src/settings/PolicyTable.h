@@ -26,6 +26,7 @@ inline constexpr PolicyInfo kPolicies[] = {
     {"Run", PolicyTarget::Option, "Run"},
     {"TempFiles", PolicyTarget::Option, "TempFiles"},
     {"RecycleBin", PolicyTarget::Option, "RecycleBin"},
+    {"ExplorerHistory", PolicyTarget::Option, "ExplorerHistory"},
     {"InternetCookies", PolicyTarget::Option, "InternetCookies"},
     {"InternetHistory", PolicyTarget::Option, "InternetHistory"},
     {"TempInternet", PolicyTarget::Option, "TempInternet"},
