@@ -30,12 +30,10 @@ Command ParseCommand(const std::string& argumentText);
 // The usage the program shows for "/?" and for an argument it does not know.
 inline constexpr const char* kUsageText =
     "Usage: Brisvane.exe [/clean | /preview:<file> | /?]\r\n\r\n"
-    "/clean\r\n"
-    "      Cleans the ticked items without opening the window, then\r\n"
-    "      exits with 0 when every item completed, 1 when an item\r\n"
-    "      failed, or 3 when no item is ticked.\r\n"
-    "/preview:<file>\r\n"
-    "      Writes what a clean would remove now into the file.\r\n"
-    "/?\r\n"
-    "      Shows this text.\r\n\r\n"
-    "Without an argument Brisvane opens its window.";
+    "/clean cleans the ticked items without a window.\r\n"
+    "It exits with 0 when every item completed,\r\n"
+    "1 when an item failed, 3 when none is ticked.\r\n\r\n"
+    "/preview:<file> writes what a clean would\r\n"
+    "remove now into the file.\r\n\r\n"
+    "/? shows this text. Without an argument\r\n"
+    "Brisvane opens its window.";
