@@ -58,6 +58,7 @@ std::optional<int> RunCommand(const Command& command) {
             Ui().ShowMessage(kUsageText, MB_OK | MB_ICONINFORMATION);
             return kExitDone;
         case Command::Kind::Invalid:
+        case Command::Kind::Preview:  // no preview to write yet: told as an unknown argument
             Ui().ShowMessage(kUsageText, MB_OK | MB_ICONEXCLAMATION);
             return kExitUsage;
         default:
