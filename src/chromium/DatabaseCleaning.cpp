@@ -29,6 +29,19 @@ bool HasTable(sqlite::Database& db, const std::string& table) {
     return std::find(tables.begin(), tables.end(), table) != tables.end();
 }
 
+sqlite::Database OpenForCounting(const std::string& path, sqlite::OpenMode mode) {
+    sqlite::Database db(path, mode);
+    db.Execute("PRAGMA cache_size = -65536; PRAGMA temp_store = MEMORY");
+    return db;
+}
+
+long long CountRows(sqlite::Database& db, const std::string& table, const std::string& condition) {
+    std::string sql = "SELECT count(*) FROM main." + QuotedName(table);
+    if (!condition.empty()) sql += " WHERE " + condition;
+    sqlite::Statement count = db.Prepare(sql);
+    return count.Step() ? count.ColumnInt64(0) : 0;
+}
+
 std::string QuotedName(const std::string& name) {
     std::string quoted = "\"";
     for (char c : name) {

@@ -36,6 +36,10 @@ class RecordingRun : public IProgress, public ICleanRunHost {
         log.push_back(std::string("clean ") + item.title);
         report += ReportLine(item.title);
     }
+    std::vector<PreviewRow> Find(const CleanItemInfo& item) override {
+        log.push_back(std::string("find ") + item.title);
+        return {PreviewRow{item.title, {}}};
+    }
     void WriteReport(const std::string&) override { log.push_back("write"); }
 
   private:

@@ -1,0 +1,155 @@
+// The preview without Windows: which find steps run in which order with which captions, the
+// "Found" and "Size" columns, the detail cap, and the preview text.
+#include <gtest/gtest.h>
+
+#include "clean/CleanRun.h"
+#include "clean/Findings.h"
+#include "platform/Progress.h"
+
+namespace {
+
+std::string Grouped(std::uint64_t n) {
+    std::string digits = std::to_string(n);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(i, ",");
+    return digits;
+}
+std::string Bytes(std::uint64_t n) { return Grouped(n) + " B"; }
+const NumberFormats kFormats{Grouped, Bytes};
+
+// Records the preview's calls; each find answers one row named by the item's caption.
+class RecordingPreview : public IProgress, public ICleanRunHost {
+  public:
+    std::string log;
+    void Record(const std::string& entry) { log += (log.empty() ? "" : "; ") + entry; }
+
+    void Show() override { Record("show"); }
+    void Unload() override { Record("unload"); }
+    float Max() override { return 0; }
+    void SetMax(float max) override { Record("max " + std::to_string(static_cast<int>(max))); }
+    float Value() override { return value_; }
+    void SetValue(float value) override { value_ = value; }
+    void SetCaption(const std::string& caption) override { Record(caption); }
+    void DoEvents() override {}
+    void Pause(unsigned) override { Record("pause"); }
+    std::string Date() override { return "D" + std::to_string(++reads_); }
+    std::string Time() override { return "T" + std::to_string(++reads_); }
+    void Tell(const std::string& message) override { Record("tell " + message); }
+    void Clean(const CleanItemInfo&, std::string&) override { Record("clean"); }
+    std::vector<PreviewRow> Find(const CleanItemInfo& item) override {
+        Record(std::string("find ") + item.title);
+        return {PreviewRow{item.title, {}}};
+    }
+    void WriteReport(const std::string&) override { Record("write"); }
+
+  private:
+    float value_ = 0;
+    int reads_ = 0;
+};
+
+Findings Found(std::uint64_t files, std::uint64_t folders, std::uint64_t bytes) {
+    Findings f;
+    f.files = files, f.folders = folders, f.bytes = bytes;
+    return f;
+}
+
+}  // namespace
+
+TEST(PreviewSteps, FindsTheSelectedItemsInOrderWithCheckingCaptionsAndNeverCleans) {
+    const struct {
+        bool display;
+        bool anything;
+        std::string log;
+    } cases[] = {
+        {true, true,
+         "max 3; show; Brisvane is Currently Checking: Run History...; find Cleaning Run "
+         "History; Brisvane is Currently Checking: Recycle Bin...; find Cleaning Recycle Bin; "
+         "unload"},
+        {false, true, "find Cleaning Run History; find Cleaning Recycle Bin"},
+        {true, false, "tell No Items selected for Cleaning."},
+        {false, false, "tell No Items selected for Cleaning."},
+    };
+    for (const auto& c : cases) {
+        cSettings settings;
+        settings.SetDisplayProgress(c.display ? kTrue : kFalse);
+        settings.SetRecycleBin(c.anything ? kTrue : kFalse);
+        settings.SetRun(c.anything ? kTrue : kFalse);
+        RecordingPreview run;
+        const Preview preview = RunPreviewSteps(settings, run, run);
+        EXPECT_EQ(run.log, c.log);
+        EXPECT_EQ(preview.ran, c.anything);
+        EXPECT_EQ(preview.rows.size(), c.anything ? 2u : 0u);
+        if (c.anything) EXPECT_EQ(preview.start + "|" + preview.end, "D1 T2|D3 T4");
+    }
+}
+
+TEST(PreviewColumns, FoundAndSizeSayWhatGoesAndWhatStays) {
+    Findings cookies;
+    cookies.cookies = 1234, cookies.sites = 3, cookies.sitesKept = 1;
+    Findings history;
+    history.pages = 100000, history.visits = 300000, history.pagesKept = 1000;
+    history.rows = 5, history.running = true;
+    Findings keptOnly;
+    keptOnly.sitesKept = 2;
+    Findings registry;
+    registry.entries = 2;
+    Findings mixed = Found(2, 0, 10);
+    mixed.entries = 1;
+    const struct {
+        Findings findings;
+        std::string found;
+        std::string size;
+    } cases[] = {
+        {{}, "nothing to clean", ""},
+        {Found(20000, 0, 1500), "20,000 files", "1,500 B"},
+        {Found(3, 400, 0), "3 files, 400 folders", "0 B"},
+        {registry, "2 entries", ""},
+        {mixed, "2 files; 1 entries", "10 B"},
+        {cookies, "1,234 cookies of 3 sites; 1 sites kept", ""},
+        {keptOnly, "nothing to clean; 2 sites kept", ""},
+        {history,
+         "100,000 pages, 300,000 visits; 5 other rows; 1,000 bookmarked pages kept"
+         " (running - close it, then clean again)",
+         ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FoundText(c.findings, kFormats), c.found);
+        EXPECT_EQ(SizeText(c.findings, kFormats), c.size) << c.found;
+    }
+}
+
+TEST(PreviewDetails, LongListsStopAtTheLimitWithOneLineSayingHowManyMore) {
+    Findings f;
+    for (int i = 0; i < 1500; ++i) f.AddFile("C:\\t\\" + std::to_string(i), 1);
+    f.AddKept("bank.test", "site to keep");
+    const std::vector<std::string> lines = DetailLines(f, kFormats);
+    ASSERT_EQ(lines.size(), kDetailLimit + 1);
+    EXPECT_EQ(lines[kDetailLimit - 1], "C:\\t\\999");
+    EXPECT_EQ(lines.back(), "... and 501 more");
+    // Every file still counts, listed or not.
+    EXPECT_EQ(FoundText(f, kFormats), "1,500 files");
+    EXPECT_EQ(SizeText(f, kFormats), "1,500 B");
+}
+
+TEST(PreviewText, RowsDetailsTotalBetweenTheStartAndEndLines) {
+    Findings temp;
+    temp.AddFile("C:\\temp\\a.tmp", 1000);
+    temp.AddFolder("C:\\temp\\sub");
+    Findings cookies;
+    cookies.cookies = 3, cookies.sites = 1, cookies.sitesKept = 1;
+    cookies.AddLine("cookies of mail.example.com (3)");
+    cookies.AddKept("bank.test", "site to keep");
+    Findings files = Found(2, 0, 24);
+    const std::vector<PreviewRow> rows = {
+        {"Temp Files", temp}, {"Internet Cookies", cookies}, {"Recycle Bin", files}};
+    EXPECT_EQ(PreviewText(rows, "10-Dec-2026 15:00:00", "10-Dec-2026 15:00:02", kFormats),
+              "START OF PREVIEW: 10-Dec-2026 15:00:00\r\n"
+              "Temp Files: 1 files, 1 folders (1,000 B)\r\n"
+              "  C:\\temp\\a.tmp\r\n"
+              "  C:\\temp\\sub\r\n"
+              "Internet Cookies: 3 cookies of 1 sites; 1 sites kept\r\n"
+              "  cookies of mail.example.com (3)\r\n"
+              "  kept: bank.test (site to keep)\r\n"
+              "Recycle Bin: 2 files (24 B)\r\n"
+              "Total: 3 files, 1 folders (1,024 B)\r\n"
+              "END OF PREVIEW: 10-Dec-2026 15:00:02\r\n");
+}
