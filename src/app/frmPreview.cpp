@@ -69,13 +69,15 @@ std::string frmPreview::Text() const {
 
 void frmPreview::OnInit() {
     HWND list = Item(IDC_LVWFOUND);
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    // A text too long for its column shows whole in a tip.
+    const LPARAM styles = LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP;
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, styles, styles);
     RECT client{};
     GetClientRect(list, &client);
     const int width = client.right - client.left - GetSystemMetrics(SM_CXVSCROLL);
-    AddColumn(list, 0, "Item", width * 30 / 100);
-    AddColumn(list, 1, "Found", width * 54 / 100);
-    AddColumn(list, 2, "Size", width - width * 30 / 100 - width * 54 / 100);
+    AddColumn(list, 0, "Item", width * 26 / 100);
+    AddColumn(list, 1, "Found", width * 61 / 100);
+    AddColumn(list, 2, "Size", width - width * 26 / 100 - width * 61 / 100);
     FillRows();
     SetFocus(list);
 }
@@ -160,7 +162,13 @@ void frmPreview::OnCommand(int id, int code) {
 bool frmPreview::OnMessage(UINT msg, WPARAM, LPARAM l, INT_PTR&) {
     if (msg != WM_NOTIFY) return false;
     const auto* header = reinterpret_cast<const NMHDR*>(l);
-    if (header->idFrom != IDC_LVWFOUND || header->code != LVN_ITEMCHANGED) return false;
+    if (header->idFrom != IDC_LVWFOUND) return false;
+    if (header->code == NM_RETURN) {  // Enter that reached the list itself
+        lvwFound_ItemClick();
+        SetFocus(Item(IDC_LSTDETAILS));
+        return false;
+    }
+    if (header->code != LVN_ITEMCHANGED) return false;
     const auto* change = reinterpret_cast<const NMLISTVIEW*>(l);
     if ((change->uNewState & LVIS_SELECTED) != 0) ShowDetails(change->iItem);
     return false;
