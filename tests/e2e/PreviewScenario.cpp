@@ -63,7 +63,8 @@ HWND PreviewWithProgress(Driver& driver, HWND main, std::vector<std::string>& ca
     Click(main, IDC_CMDPREVIEW);
     for (int i = 0; i < 3000; ++i) {
         HWND preview = FindWindowA("#32770", "Brisvane Preview");
-        if (preview != nullptr && IsWindowVisible(preview)) return driver.WaitWindow("Brisvane Preview");
+        if (preview != nullptr && IsWindowVisible(preview))
+            return driver.WaitWindow("Brisvane Preview");
         // The progress window: the dialog with the progress bar.
         for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr;) {
             if (GetDlgItem(w, IDC_PBRCLEAN) == nullptr || !IsWindowVisible(w)) continue;
@@ -152,7 +153,8 @@ void PreviewThenClean(Driver& driver, const std::string& programFolder, const st
     std::vector<std::string> captions;
     HWND preview = PreviewWithProgress(driver, main, captions);
     if (!Check(preview != nullptr, "Preview shows the window \"Brisvane Preview\"")) return;
-    for (const std::string& caption : captions) std::printf("        progress: %s\n", caption.c_str());
+    for (const std::string& caption : captions)
+        std::printf("        progress: %s\n", caption.c_str());
     // The window is read between the items' find steps, so it may be seen on any of them.
     Check(std::any_of(captions.begin(), captions.end(),
                       [](const std::string& caption) {
@@ -162,10 +164,12 @@ void PreviewThenClean(Driver& driver, const std::string& programFolder, const st
     driver.Shot(preview, "preview");
     const std::vector<std::string> rows = OtherProcessListViewRows(preview, IDC_LVWFOUND, 3);
     for (const std::string& row : rows) std::printf("        row: %s\n", row.c_str());
-    const char* names[] = {"Run History|", "Temp Files|", "Internet Cookies|",
-                           "Google Chrome (Your Chromium)|", "Mozilla Firefox (rel)|", "Total|"};
+    const char* names[] = {"Run History|",           "Temp Files|",
+                           "Internet Cookies|",      "Google Chrome (Your Chromium)|",
+                           "Mozilla Firefox (rel)|", "Total|"};
     bool inOrder = rows.size() == std::size(names);
-    for (std::size_t i = 0; inOrder && i < rows.size(); ++i) inOrder = rows[i].starts_with(names[i]);
+    for (std::size_t i = 0; inOrder && i < rows.size(); ++i)
+        inOrder = rows[i].starts_with(names[i]);
     Check(inOrder, "one row per ticked item and profile in the run's order, then Total");
     Check(inOrder && rows[0] == "Run History|3 entries|", "Run History: 3 entries, no size");
     Check(inOrder && rows[1].starts_with("Temp Files|2 files, 1 folders|6 bytes"),

@@ -128,7 +128,8 @@ inline std::vector<std::string> OtherProcessListViewRows(HWND dialog, int id, in
             SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote));
             char text[kText] = {};
             ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kText - 1, nullptr);
-            line += (column ? "|" : "") + std::string(text);
+            if (column != 0) line += "|";
+            line += text;
         }
         rows.push_back(line);
     }
