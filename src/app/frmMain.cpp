@@ -69,6 +69,7 @@ void frmMain::Form_Load() {
     GuardStep([&] {
         if (ItemText(IDC_LBLBROWSER) == "Unknown Browser") DisableInternetItems(*this, *settings_);
     });
+    GuardStep([&] { ShowOtherBrowserLink(); });
     if (!StartLogon()) {
         logonFailed_ = true;
         return;
@@ -220,6 +221,9 @@ void frmMain::OnCommand(int id, int code) {
             break;
         case IDC_LBLWEB2:
             lblWeb2_Click();
+            break;
+        case IDC_LBLOTHERBROWSER:
+            lblOtherBrowser_Click();
             break;
         default:
             if (id >= IDC_LBLGUIDE0 && id <= IDC_LBLGUIDE4) lblGuide_Click(id - IDC_LBLGUIDE0);

@@ -89,6 +89,8 @@ class frmMain : public Dialog {
     // Link labels: hover underline and the pointer.
     void MouseMoveOver(HWND target, POINT clientPoint);
     bool IsUnderlined(int id) const { return links_.IsUnderlined(id); }
+    // A keyboard link (see SetUpKeyboardLink) gained or lost the focus.
+    void Link_Focus(int id, bool focused);
 
     // Runs the page's keyboard interface (the B access key of page 3) for a message of the
     // program's message loop; returns true when the message was used.
@@ -126,6 +128,11 @@ class frmMain : public Dialog {
     void cmdReport_Click();
     void lblGuide_Click(int index);
     void lblWeb2_Click();
+    void lblOtherBrowser_Click();
+    void ShowOtherBrowserLink();
+    void SetUpKeyboardLink(int id);
+    void OtherBrowserLink_MouseAway();
+    bool IsShownWithItsPage(int id) const;
     void StartBrowser(const std::string& arguments);
     void lblGuide_MouseMove(int index);
     void lblWeb2_MouseMove();

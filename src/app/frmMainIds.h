@@ -27,6 +27,8 @@
 #define IDC_CHKURLHISTORY 127
 #define IDC_CHKCOOKIES 128
 #define IDC_CMDCOOKIES 129
+// Shown when the chosen browser is one of page 4's: a link that selects that page.
+#define IDC_LBLOTHERBROWSER 180
 
 // Page 2: cleaning options.
 #define IDC_FRAROTA 130

@@ -10,6 +10,8 @@
 #include "app/OptionBoxes.h"
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
+#include "browser/BrowserDetection.h"
+#include "browser/BrowserProgIds.h"
 #include "version.h"
 
 namespace {
@@ -28,7 +30,7 @@ const std::array<std::vector<int>, 5> kPageControls{{
      IDC_CHKRECYCLEBIN, IDC_LBLGUIDE0},
     {IDC_FRAINTERNET, IDC_LBLDEFAULT0, IDC_LBLBROWSER, IDC_CHKINTERNETHISTORY, IDC_LBLDEFAULT1,
      IDC_CBOPROFILE, IDC_CHKTEMPINTERNET, IDC_CHKURLHISTORY, IDC_CHKCOOKIES, IDC_CMDCOOKIES,
-     IDC_LBLGUIDE1},
+     IDC_LBLOTHERBROWSER, IDC_LBLGUIDE1},
     {IDC_FRAROTA, IDC_CHKSTARTUP, IDC_CHKSHUTDOWN, IDC_CHKDISPLAYPROGRESS, IDC_CHKPASSWORD,
      IDC_CMDPASSWORD, IDC_CHKREPORT, IDC_CMDREPORT, IDC_LBLGUIDE2},
     {IDC_FRANORMAL, IDC_LBLHEADING, IDC_LBLWEB2, IDC_LBLBRISVANE, IDC_LBLGUIDE3},
@@ -43,6 +45,14 @@ bool IsProfileControl(int id) { return id == IDC_LBLDEFAULT1 || id == IDC_CBOPRO
 
 }  // namespace
 
+// Whether a control of the shown page is shown: the Netscape profile controls for "NS" only,
+// the link to the Other Browsers page only when it names a browser.
+bool frmMain::IsShownWithItsPage(int id) const {
+    if (IsProfileControl(id)) return profileControlsVisible_;
+    if (id == IDC_LBLOTHERBROWSER) return !ItemText(IDC_LBLOTHERBROWSER).empty();
+    return true;
+}
+
 void frmMain::SetUpControls() {
     HWND tab = Item(IDC_TABMAIN);
     for (int page = 0; page < static_cast<int>(kPageCaptions.size()); ++page) {
@@ -54,7 +64,8 @@ void frmMain::SetUpControls() {
     int parts[] = {-1};
     SendDlgItemMessageA(Handle(), IDC_STBMAIN, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
     links_.Attach(Handle(),
-                  {IDC_LBLGUIDE0, IDC_LBLGUIDE1, IDC_LBLGUIDE2, IDC_LBLGUIDE3, IDC_LBLGUIDE4},
+                  {IDC_LBLGUIDE0, IDC_LBLGUIDE1, IDC_LBLGUIDE2, IDC_LBLGUIDE3, IDC_LBLGUIDE4,
+                   IDC_LBLOTHERBROWSER},
                   {IDC_LBLWEB2}, {IDC_LBLBROWSER, IDC_LBLBRISVANE});
     HINSTANCE module = GetModuleHandleA(nullptr);
     bigIcon_ =
@@ -67,6 +78,7 @@ void frmMain::SetUpControls() {
     // The option boxes are designed ticked; ShowSettings gives them the settings' values.
     for (const OptionBox& box : kOptionBoxes) CheckDlgButton(Handle(), box.id, BST_CHECKED);
     SetUpBrowserList();
+    SetUpKeyboardLink(IDC_LBLOTHERBROWSER);
     CentreOnScreen();
     ShowPageControls(0);
     pageBrush_ = CreateSolidBrush(TabBodyColour(tab));
@@ -100,10 +112,26 @@ void frmMain::tabMain_Click() {
 void frmMain::ShowPageControls(int page) {
     for (int p = 0; p < static_cast<int>(kPageControls.size()); ++p) {
         for (int id : kPageControls[p]) {
-            bool shown = p == page && (!IsProfileControl(id) || profileControlsVisible_);
+            bool shown = p == page && IsShownWithItsPage(id);
             ShowWindow(Item(id), shown ? SW_SHOWNA : SW_HIDE);
         }
     }
+}
+
+// When Windows' choice for "http" is a browser of the Other Browsers page, which the internet
+// items cannot clean, the Internet Cleaning page says where that browser is cleaned.
+void frmMain::ShowOtherBrowserLink() {
+    if (ItemText(IDC_LBLBROWSER) != "Unknown Browser") return;
+    const OtherBrowser* browser = OtherBrowserOfProgId(HttpChoiceProgId(*registry_));
+    if (browser == nullptr) return;
+    SetItemText(IDC_LBLOTHERBROWSER, CleanedElsewhereText(*browser));
+    ShowPageControls(SelectedPage());
+}
+
+// The link selects the Other Browsers page and gives its profile list the keyboard.
+void frmMain::lblOtherBrowser_Click() {
+    SelectPage(kOtherBrowsersPage);
+    SetFocus(Item(IDC_LVWBROWSERS));
 }
 
 void frmMain::ShowBrowserControls() {
@@ -171,7 +199,13 @@ bool frmMain::OnNotify(const NMHDR& header) {
 
 // Alt+B, the access key of "&Brisvane Information", selects page 3.
 bool frmMain::PreTranslate(const MSG& msg) {
-    if (msg.message != WM_SYSCHAR || !IsLoaded()) return false;
+    if (!IsLoaded()) return false;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN &&
+        msg.hwnd == Item(IDC_LBLOTHERBROWSER)) {
+        lblOtherBrowser_Click();
+        return true;
+    }
+    if (msg.message != WM_SYSCHAR) return false;
     if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
     if (msg.wParam != 'b' && msg.wParam != 'B') return false;
     SelectPage(3);

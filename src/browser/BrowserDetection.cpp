@@ -34,20 +34,26 @@ std::string ReadTextOrEmpty(cRegistry& registry, std::int32_t root, const std::s
     return ReadText(registry, root, path, name);
 }
 
-// The ProgId of the user's "http" choice: UserChoiceLatest first (Windows 11 can leave
-// UserChoice stale), then UserChoice; "" when neither names one, as before Windows Vista.
-std::string HttpProgId(cRegistry& registry) {
-    std::string progId = ReadTextOrEmpty(registry, hkey::kCurrentUser, regpath::kUserChoiceLatest,
-                                         regpath::kProgIdValue);
-    if (!progId.empty()) return progId;
-    return ReadTextOrEmpty(registry, hkey::kCurrentUser, regpath::kUserChoice,
-                           regpath::kProgIdValue);
+}  // namespace
+
+// The first ProgId named of: UserChoiceLatest's subkey "ProgId" (where Windows 11 24H2 and later
+// write the choice), UserChoiceLatest itself, then UserChoice, which those versions leave stale.
+std::string HttpChoiceProgId(cRegistry& registry) {
+    for (const char* path :
+         {regpath::kUserChoiceLatestProgId, regpath::kUserChoiceLatest, regpath::kUserChoice}) {
+        std::string progId =
+            ReadTextOrEmpty(registry, hkey::kCurrentUser, path, regpath::kProgIdValue);
+        if (!progId.empty()) return progId;
+    }
+    return "";
 }
+
+namespace {
 
 // The command Windows starts for "http": the open command of the chosen ProgId, else (no
 // ProgId, or one without a command) the protocol's own command.
 std::string HttpCommand(cRegistry& registry) {
-    const std::string progId = HttpProgId(registry);
+    const std::string progId = HttpChoiceProgId(registry);
     if (!progId.empty()) {
         std::string command =
             ReadTextOrEmpty(registry, hkey::kClassesRoot, progId + regpath::kOpenCommandSuffix, "");

@@ -13,5 +13,9 @@ class cSettings;
 // browser to the user ("Internet Explorer 6.0", "Netscape 7.1" or "Unknown Browser").
 std::string DetectDefaultBrowser(cRegistry& registry, cSettings& settings);
 
+// The ProgId that Windows records as the user's "http" choice; "" when none is named, as
+// before Windows Vista.
+std::string HttpChoiceProgId(cRegistry& registry);
+
 // The "http" command that Windows starts, without its "%1" part.
 std::string GetBrowserCommand(cRegistry& registry);

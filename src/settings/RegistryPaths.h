@@ -72,6 +72,10 @@ inline constexpr const char* kNetscape = "Software\\Netscape";
 inline constexpr const char* kCurrentVersionValue = "CurrentVersion";
 
 // The user's choice of "http" handler (HKEY_CURRENT_USER): the chosen ProgId's name in "ProgId".
+// Windows 11 24H2 and later write it to the subkey "ProgId" of UserChoiceLatest (the key itself
+// holds only "Hash") and leave UserChoice as it was.
+inline constexpr const char* kUserChoiceLatestProgId =
+    REGPATH_HTTP_CHOICE "\\UserChoiceLatest\\ProgId";
 inline constexpr const char* kUserChoiceLatest = REGPATH_HTTP_CHOICE "\\UserChoiceLatest";
 inline constexpr const char* kUserChoice = REGPATH_HTTP_CHOICE "\\UserChoice";
 inline constexpr const char* kProgIdValue = "ProgId";

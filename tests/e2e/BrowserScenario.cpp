@@ -1,7 +1,7 @@
 // End-to-end: the Internet Cleaning page of the real Brisvane.exe for Internet Explorer,
 // Netscape with two profiles, Wine's own browser and the user's choice on a machine set up like
-// Windows 10, and the link labels starting a stand-in browser, with the program in a folder whose
-// path has blanks. Every registration is undone when its step ends.
+// Windows 10 and Windows 11 25H2, and the link labels starting a stand-in browser, with the program
+// in a folder whose path has blanks. Every registration is undone when its step ends.
 #include <windows.h>
 
 #include <string>
@@ -136,6 +136,37 @@ struct Scenario {
         DeleteFileA(log.c_str());
     }
 
+    // A machine set up like Windows 11 25H2 whose user moved from Internet Explorer to Chrome:
+    // the choice only in UserChoiceLatest's subkey "ProgId", UserChoice left naming IE.HTTP.
+    // The page points to the Other Browsers page, and the guide opens in Chrome.
+    void Windows11() {
+        ExplorerRegistered explorer("9.11.9600.18860", kExplorerCommand, "11.0.9600.18860");
+        ProgIdRegistered ie("IE.HTTP", "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" %1");
+        HttpChoiceRegistered stale("UserChoice", "IE.HTTP");
+        std::string log = work + "\\browser-log.txt";
+        SetEnvironmentVariableA("BRISVANE_BROWSER_LOG", log.c_str());
+        const std::string command =
+            "\"" + WindowsPath(BRISVANE_RECORDING_BROWSER) + "\" --single-argument %1";
+        ProgIdRegistered chrome("ChromeHTML", command.c_str());
+        LatestHttpChoiceRegistered choice("ChromeHTML");
+        HWND main = ShowsPage("windows11-chrome-page1", "Unknown Browser", false, false);
+        if (main == nullptr) return;
+        Check(IsShown(main, IDC_LBLOTHERBROWSER) &&
+                  TextOf(main, IDC_LBLOTHERBROWSER) ==
+                      "Google Chrome is cleaned on the Other Browsers page",
+              "the page points to where Chrome is cleaned: " + TextOf(main, IDC_LBLOTHERBROWSER));
+        ClickLabel(main, IDC_LBLOTHERBROWSER);
+        Wait(500);
+        Check(SelectedTab(main, IDC_TABMAIN) == 4, "the link selects the Other Browsers page");
+        driver.Shot(main, "windows11-link-clicked");
+        std::vector<std::string> guide = Launched(main, 1, IDC_LBLGUIDE1, log);
+        Check(guide == std::vector<std::string>{"--single-argument",
+                                                folder + "\\UserGuide\\BrisvaneUserGuide.htm"},
+              "the guide opens in Chrome: " + (guide.empty() ? "" : guide.back()));
+        ShutDown(main);
+        DeleteFileA(log.c_str());
+    }
+
     // The stand-in browser's arguments after a click on a link label.
     std::vector<std::string> Launched(HWND main, int page, int label, const std::string& log) {
         DeleteFileA(log.c_str());
@@ -205,6 +236,7 @@ void BrowsersAndLinks(const std::string& exePath, const std::string& workFolder,
     scenario.Netscape();
     scenario.WineBrowser();
     scenario.Windows10();
+    scenario.Windows11();
     scenario.Links();
     scenario.BrowserThatCannotStart();
     driver.Kill();

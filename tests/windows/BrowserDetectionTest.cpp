@@ -129,7 +129,8 @@ const char* kChromeStart =
 TEST(BrowserChoiceTest, TheChosenProgIdNamesTheBrowserAndItsCommand) {
     struct Case {
         const char* what;
-        const char* latest;  // ProgIds, nullptr for no value
+        const char* latestSubkey;  // ProgIds, nullptr for no value
+        const char* latest;
         const char* choice;
         const char* httpCommand;
         const char* version;
@@ -137,16 +138,22 @@ TEST(BrowserChoiceTest, TheChosenProgIdNamesTheBrowserAndItsCommand) {
         const char* text;
         const char* command;
     } cases[] = {
-        {"UserChoiceLatest over UserChoice", "ChromeHTML", "IE.HTTP", kExplorerCommand,
+        // Windows 11 24H2 and later: the subkey holds the choice, UserChoice is stale.
+        {"UserChoiceLatest\\ProgId over a stale UserChoice", "ChromeHTML", nullptr, "IE.HTTP",
+         kExplorerCommand, "9.11.9600.18860", "11.0.9600.18860", "Unknown Browser", kChromeStart},
+        {"UserChoiceLatest\\ProgId over UserChoiceLatest's own value", "ChromeHTML", "IE.HTTP",
+         "IE.HTTP", kExplorerCommand, "9.11.9600.18860", "11.0.9600.18860", "Unknown Browser",
+         kChromeStart},
+        {"UserChoiceLatest over UserChoice", nullptr, "ChromeHTML", "IE.HTTP", kExplorerCommand,
          "9.11.9600.18860", "11.0.9600.18860", "Unknown Browser", kChromeStart},
-        {"UserChoice over the http key", nullptr, "IE.HTTP", kNetscapeCommand, "9.11.9600.18860",
-         "11.0.9600.18860", "Internet Explorer 11.0",
+        {"UserChoice over the http key", nullptr, nullptr, "IE.HTTP", kNetscapeCommand,
+         "9.11.9600.18860", "11.0.9600.18860", "Internet Explorer 11.0",
          "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\""},
-        {"Chrome chosen, the http key naming iexplore", "", "ChromeHTML", kExplorerCommand,
+        {"Chrome chosen, the http key naming iexplore", "", "", "ChromeHTML", kExplorerCommand,
          "9.11.9600.18860", "11.0.9600.18860", "Unknown Browser", kChromeStart},
-        {"chosen ProgId without a command", nullptr, "Brisvane.NoCommand", kExplorerCommand,
-         "9.0.8112.16421", "", "Internet Explorer 9.0", kExplorerCommand},
-        {"UserChoiceLatest's ProgId without a command", "Brisvane.NoCommand", "ChromeHTML",
+        {"chosen ProgId without a command", nullptr, nullptr, "Brisvane.NoCommand",
+         kExplorerCommand, "9.0.8112.16421", "", "Internet Explorer 9.0", kExplorerCommand},
+        {"UserChoiceLatest's ProgId without a command", nullptr, "Brisvane.NoCommand", "ChromeHTML",
          kExplorerCommand, "6.0.2800.1106", nullptr, "Internet Explorer 6.0", kExplorerCommand},
     };
     ProgIdRegistered explorer("IE.HTTP", kIeCommand);
@@ -155,6 +162,9 @@ TEST(BrowserChoiceTest, TheChosenProgIdNamesTheBrowserAndItsCommand) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ExplorerRegistered registered(c.version, c.httpCommand, c.serviceVersion);
+        std::unique_ptr<LatestHttpChoiceRegistered> latestSubkey;
+        if (c.latestSubkey != nullptr)
+            latestSubkey = std::make_unique<LatestHttpChoiceRegistered>(c.latestSubkey);
         std::unique_ptr<HttpChoiceRegistered> latest, choice;
         if (c.latest != nullptr)
             latest = std::make_unique<HttpChoiceRegistered>("UserChoiceLatest", c.latest);
@@ -166,5 +176,69 @@ TEST(BrowserChoiceTest, TheChosenProgIdNamesTheBrowserAndItsCommand) {
         EXPECT_EQ(settings.DefaultBrowser(),
                   std::string(c.text) == "Unknown Browser" ? "Unknown Browser" : "IE");
         EXPECT_EQ(GetBrowserCommand(registry), c.command);
+    }
+}
+
+// A browser of the Other Browsers page chosen for "http": the Internet Cleaning page still shows
+// "Unknown Browser" with its items greyed, and a link, reached by Tab and worked by a click or by
+// Enter, selects the page where that browser is cleaned. Other choices show no link.
+TEST_F(BrowserStartUp, ABrowserOfTheOtherBrowsersPageIsPointedTo) {
+    struct Case {
+        const char* what;
+        const char* latestSubkey;  // the ProgId chosen, as 24H2 records it, or nullptr
+        const char* choice;        // the ProgId in UserChoice
+        const char* browser;       // what the page says
+        const char* link;          // "" for none
+    } cases[] = {
+        {"Chrome as Windows 11 25H2 records it", "ChromeHTML", "IE.HTTP", "Unknown Browser",
+         "Google Chrome is cleaned on the Other Browsers page"},
+        {"Firefox in UserChoice", nullptr, "FirefoxURL-308046B0AF4A39CB", "Unknown Browser",
+         "Mozilla Firefox is cleaned on the Other Browsers page"},
+        {"Internet Explorer", nullptr, "IE.HTTP", "Internet Explorer 11.0", ""},
+        {"a browser of no page", nullptr, "Brisvane.OtherBrowser", "Unknown Browser", ""},
+    };
+    ExplorerRegistered explorer("9.11.9600.18860", kExplorerCommand, "11.0.9600.18860");
+    ProgIdRegistered ie("IE.HTTP", kIeCommand);
+    ProgIdRegistered chrome("ChromeHTML", kChromeCommand);
+    ProgIdRegistered firefox("FirefoxURL-308046B0AF4A39CB",
+                             "\"C:\\Program Files\\Mozilla Firefox\\firefox.exe\" -osint -url %1");
+    ProgIdRegistered other("Brisvane.OtherBrowser", "\"C:\\Other\\other.exe\" %1");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::unique_ptr<LatestHttpChoiceRegistered> latest;
+        if (c.latestSubkey != nullptr)
+            latest = std::make_unique<LatestHttpChoiceRegistered>(c.latestSubkey);
+        HttpChoiceRegistered choice("UserChoice", c.choice);
+        ClearStoredSettings();
+        StoreAllFlags("True");
+        Store("PasswordProtected", "False");
+        frmMain started;
+        started.Start();
+        ASSERT_TRUE(started.IsLoaded());
+        ShowWindow(started.Handle(), SW_SHOW);
+        started.SelectPage(1);
+        HWND w = started.Handle();
+        const bool linked = *c.link != '\0';
+        EXPECT_EQ(TextOf(w, IDC_LBLOTHERBROWSER), c.link);
+        EXPECT_EQ(IsShown(w, IDC_LBLOTHERBROWSER), linked);
+        EXPECT_EQ(TextOf(w, IDC_LBLBROWSER), c.browser);
+        if (linked) {
+            EXPECT_FALSE(IsEnabled(w, IDC_CHKINTERNETHISTORY));
+            SendMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_LBLOTHERBROWSER, STN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(w, IDC_LBLOTHERBROWSER)));
+            EXPECT_EQ(SelectedTab(w, IDC_TABMAIN), 4);
+            EXPECT_FALSE(IsShown(w, IDC_LBLOTHERBROWSER));
+            EXPECT_EQ(GetFocus(), GetDlgItem(w, IDC_LVWBROWSERS));
+            // The keyboard: Tab from the Cookie Options row reaches the link, Enter works it.
+            started.SelectPage(1);
+            SetFocus(GetNextDlgTabItem(w, GetDlgItem(w, IDC_CHKCOOKIES), FALSE));
+            ASSERT_EQ(GetFocus(), GetDlgItem(w, IDC_LBLOTHERBROWSER));
+            EXPECT_TRUE(started.IsUnderlined(IDC_LBLOTHERBROWSER));
+            MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+            EXPECT_TRUE(started.PreTranslate(enter));
+            EXPECT_EQ(SelectedTab(w, IDC_TABMAIN), 4);
+            EXPECT_FALSE(started.IsUnderlined(IDC_LBLOTHERBROWSER));
+        }
+        EXPECT_TRUE(started.RequestClose());
     }
 }

@@ -71,6 +71,19 @@ struct HttpChoiceRegistered {
     RegistryOverride choice_;
 };
 
+// The user's "http" choice as Windows 11 24H2 and later record it: the ProgId in the value
+// "ProgId" of UserChoiceLatest's subkey "ProgId", and only a "Hash" on UserChoiceLatest itself.
+struct LatestHttpChoiceRegistered {
+    explicit LatestHttpChoiceRegistered(const std::string& progId)
+        : hash_(HKEY_CURRENT_USER, kLatestKey, "Hash",
+                "u0ZCbJ2Cv5E=", FirstMissingKey(HKEY_CURRENT_USER, kLatestKey)),
+          choice_("UserChoiceLatest\\ProgId", progId) {}
+    inline static const std::string kLatestKey =
+        std::string(kHttpAssociationsKey) + "UserChoiceLatest";
+    RegistryOverride hash_;
+    HttpChoiceRegistered choice_;
+};
+
 // A ProgId of HKEY_CLASSES_ROOT with its open command, or with none when `command` is null.
 struct ProgIdRegistered {
     ProgIdRegistered(const std::string& progId, const char* command)
