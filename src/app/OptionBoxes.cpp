@@ -12,7 +12,7 @@ constexpr OptionBox Box(int id, std::string_view name, int companion = 0) {
 
 }  // namespace
 
-constexpr std::array<OptionBox, 14> kOptionBoxes{{
+constexpr std::array<OptionBox, 15> kOptionBoxes{{
     Box(IDC_CHKDOCUMENTHISTORY, "DocumentHistory"),
     Box(IDC_CHKFINDSEARCH, "FindSearch"),
     Box(IDC_CHKRECYCLEBIN, "RecycleBin"),
@@ -27,6 +27,7 @@ constexpr std::array<OptionBox, 14> kOptionBoxes{{
     Box(IDC_CHKDISPLAYPROGRESS, "DisplayProgress"),
     Box(IDC_CHKREPORT, "Report"),
     Box(IDC_CHKTEMPINTERNET, "TempInternet"),
+    Box(IDC_CHKEXPLORERHISTORY, "ExplorerHistory"),
 }};
 
 const OptionBox* FindOptionBox(int id) {

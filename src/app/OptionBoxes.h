@@ -1,4 +1,4 @@
-// The fourteen option boxes of the main window and the options they mirror (settings/Options.h),
+// The fifteen option boxes of the main window and the options they mirror (settings/Options.h),
 // in the order in which ShowSettings fills them.
 #pragma once
 
@@ -15,7 +15,7 @@ struct OptionBox {
     int companion;  // the button that follows the box, or 0
 };
 
-extern const std::array<OptionBox, 14> kOptionBoxes;
+extern const std::array<OptionBox, 15> kOptionBoxes;
 
 // The box with this control id, or null.
 const OptionBox* FindOptionBox(int id);

@@ -15,6 +15,7 @@
 #define IDC_CHKRUN 113
 #define IDC_CHKTEMP 114
 #define IDC_CHKRECYCLEBIN 115
+#define IDC_CHKEXPLORERHISTORY 116
 
 // Page 1: internet items.
 #define IDC_FRAINTERNET 120

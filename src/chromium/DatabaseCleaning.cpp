@@ -44,6 +44,17 @@ long long CountRows(sqlite::Database& db, const std::string& table, const std::s
     return count.Step() ? count.ColumnInt64(0) : 0;
 }
 
+void CreateTempList(sqlite::Database& db, const std::string& name,
+                    const std::vector<std::string>& values) {
+    const std::string table = "temp." + QuotedName(name);
+    db.Execute("CREATE TEMP TABLE " + QuotedName(name) + " (value TEXT PRIMARY KEY)");
+    sqlite::Statement insert = db.Prepare("INSERT OR IGNORE INTO " + table + " VALUES (?1)");
+    for (const std::string& value : values) {
+        insert.Bind(1, value).Run();
+        insert.Reset();
+    }
+}
+
 std::string QuotedName(const std::string& name) {
     std::string quoted = "\"";
     for (char c : name) {

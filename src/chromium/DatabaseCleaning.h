@@ -43,6 +43,12 @@ sqlite::Database OpenForCounting(const std::string& path, sqlite::OpenMode mode)
 // "SELECT count(*) FROM main.<table>" + " WHERE <condition>" when there is one.
 long long CountRows(sqlite::Database& db, const std::string& table, const std::string& condition);
 
+// Creates the temporary table `name` with one column, `value`, holding each of `values` once,
+// for statements that keep the rows whose text it lists. Temporary tables live in memory and
+// go with the connection.
+void CreateTempList(sqlite::Database& db, const std::string& name,
+                    const std::vector<std::string>& values);
+
 // A table or column name quoted for SQL.
 std::string QuotedName(const std::string& name);
 

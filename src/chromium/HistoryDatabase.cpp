@@ -42,21 +42,12 @@ bool IsHistoryTable(const std::string& table) {
 }
 
 // The `urls` rows that go: pages not bookmarked.
-constexpr const char* kUnkeptUrls = "url NOT IN (SELECT url FROM temp.kept_urls)";
-constexpr const char* kKeptUrls = "url IN (SELECT url FROM temp.kept_urls)";
-
-void ListKeptUrls(sqlite::Database& db, const std::vector<std::string>& bookmarkedUrls) {
-    db.Execute("CREATE TEMP TABLE kept_urls (url TEXT PRIMARY KEY)");
-    sqlite::Statement insert = db.Prepare("INSERT OR IGNORE INTO temp.kept_urls VALUES (?1)");
-    for (const std::string& url : bookmarkedUrls) {
-        insert.Bind(1, url).Run();
-        insert.Reset();
-    }
-}
+constexpr const char* kUnkeptUrls = "url NOT IN (SELECT value FROM temp.kept_urls)";
+constexpr const char* kKeptUrls = "url IN (SELECT value FROM temp.kept_urls)";
 
 // Deletes the `urls` rows of pages not bookmarked and clears the visit data of the others.
 void KeepBookmarkedUrls(sqlite::Database& db, const std::vector<std::string>& bookmarkedUrls) {
-    ListKeptUrls(db, bookmarkedUrls);
+    CreateTempList(db, "kept_urls", bookmarkedUrls);
     db.Execute(std::string("DELETE FROM main.urls WHERE ") + kUnkeptUrls +
                ";"
                "UPDATE main.urls SET visit_count = 0, typed_count = 0, last_visit_time = 0;"
@@ -77,7 +68,7 @@ DatabaseCounts CountHistoryDatabase(const std::string& path, sqlite::OpenMode mo
         if (rows != 0) counts.tables.push_back({table, rows});
     }
     if (std::find(tables.begin(), tables.end(), "urls") != tables.end()) {
-        ListKeptUrls(db, bookmarkedUrls);
+        CreateTempList(db, "kept_urls", bookmarkedUrls);
         counts.pages = CountRows(db, "urls", kUnkeptUrls);
         counts.pagesKept = CountRows(db, "urls", kKeptUrls);
         if (counts.pages != 0) counts.tables.push_back({"urls", counts.pages});

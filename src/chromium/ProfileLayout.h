@@ -16,6 +16,11 @@ inline const std::vector<std::string> kBrowserCaches = {"ShaderCache", "GrShader
 inline constexpr const char* kPreferences = "Preferences";
 inline constexpr const char* kBookmarks = "Bookmarks";
 inline constexpr const char* kHistory = "History";
+inline constexpr const char* kFavicons = "Favicons";
+// The icons of the sites in the Windows jump list (most visited, recently closed; the first two
+// names are today's, the others older versions').
+inline const std::vector<std::string> kJumpListIconFolders = {
+    "JumpListIconsMostVisited", "JumpListIconsRecentClosed", "JumpListIcons", "JumpListIconsOld"};
 // The current place first, then the older one.
 inline const std::vector<std::string> kCookieDatabases = {"Network\\Cookies", "Cookies"};
 inline const std::vector<std::string> kProfileCaches = {"Cache\\Cache_Data", "Code Cache",

@@ -1,8 +1,10 @@
 #include "chromium/Bookmarks.h"
 #include "chromium/CookieDatabase.h"
+#include "chromium/FaviconDatabase.h"
 #include "chromium/HistoryDatabase.h"
 #include "chromium/ProfileLayout.h"
 #include "clean/DatabaseFinding.h"
+#include "clean/FirstFailure.h"
 #include "clean/ProfileParts.h"
 #include "files/FileBytes.h"
 #include "files/FileSystem.h"
@@ -15,29 +17,45 @@ std::vector<std::string> BookmarksOf(const FoundProfile& found) {
     return chromium::BookmarkedUrls(ReadFileBytes(path));
 }
 
+using Count = chromium::DatabaseCounts (*)(const std::string&, sqlite::OpenMode,
+                                           const std::vector<std::string>&);
+using Clean = void (*)(const std::string&, const std::vector<std::string>&);
+
+// The history database, its side files, the icons of the pages it held and the jump list's
+// icons: each is cleaned although another fails. The bookmarks are read first, so that an
+// unreadable Bookmarks file changes nothing.
 FoundPart History(const FoundProfile& found) {
     return FindPart([&](Findings& findings) -> std::function<void()> {
-        const std::string history = found.Folder() + "\\" + chromium::kHistory;
-        const bool present = FileExists(history);
-        std::vector<std::string> bookmarks;
-        if (present) {
-            bookmarks = BookmarksOf(found);
-            AddCounts(chromium::kHistory,
-                      CountDatabase(history,
-                                    [&](const std::string& path, sqlite::OpenMode mode) {
-                                        return chromium::CountHistoryDatabase(path, mode,
-                                                                              bookmarks);
+        const std::vector<std::string> bookmarks = BookmarksOf(found);
+        std::vector<std::pair<std::string, Clean>> databases;
+        auto database = [&](const char* name, Count count, Clean clean) {
+            const std::string path = found.Folder() + "\\" + name;
+            if (!FileExists(path)) return;
+            AddCounts(name,
+                      CountDatabase(path,
+                                    [&](const std::string& at, sqlite::OpenMode mode) {
+                                        return count(at, mode, bookmarks);
                                     }),
                       findings);
-        }
-        FoundFiles side;
+            databases.emplace_back(path, clean);
+        };
+        database(chromium::kHistory, chromium::CountHistoryDatabase,
+                 chromium::CleanHistoryDatabase);
+        database(chromium::kFavicons, chromium::CountFaviconDatabase,
+                 chromium::CleanFaviconDatabase);
+        FoundFiles files;
         for (const std::string& name : chromium::kHistorySideFiles) {
-            side.FindFile(found.Folder() + "\\" + name, findings);
-            side.FindFile(found.Folder() + "\\" + name + "-journal", findings);
+            files.FindFile(found.Folder() + "\\" + name, findings);
+            files.FindFile(found.Folder() + "\\" + name + "-journal", findings);
         }
-        return [history, present, bookmarks, side] {
-            if (present) chromium::CleanHistoryDatabase(history, bookmarks);
-            side.Remove();
+        for (const std::string& folder : chromium::kJumpListIconFolders)
+            files.FindFolder(found.Folder() + "\\" + folder, false, findings);
+        return [databases, bookmarks, files] {
+            FirstFailure failure;
+            for (const auto& [path, clean] : databases)
+                failure.Attempt([&] { clean(path, bookmarks); });
+            failure.Attempt([&] { files.Remove(); });
+            failure.Raise();
         };
     });
 }

@@ -1,4 +1,4 @@
-// The table of the ten cleaning items, the one place that knows an item. Each row, in the
+// The table of the eleven cleaning items, the one place that knows an item. Each row, in the
 // fixed order of a run: the item, the cSettings property that selects it, the caption the
 // progress window shows while it runs (after "Brisvane is Currently "), the title of its report
 // block, what a failure leaves in the block, and the call of its find step (CleanRoutines.cpp
@@ -23,6 +23,8 @@
         "Cleaning Document History", kErrorLine, FindShellHistory(c.registry, kFalse))     \
     ROW(FindSearchHistory, FindSearch, "Cleaning: Find/Search History...",                     \
         "Cleaning Find/Search History", kErrorLine, FindShellHistory(c.registry, kTrue))   \
+    ROW(ExplorerHistory, ExplorerHistory, "Cleaning: Explorer History...",                     \
+        "Cleaning Explorer History", kErrorLine, FindExplorerHistoryItem(c.registry))          \
     ROW(TempFiles, TempFiles, "Cleaning: Temp Files...", "Cleaning Temp Files", kErrorLine,    \
         FindTempFiles())                                                         \
     ROW(InternetCookies, InternetCookies, "Cleaning: Internet Cookies...",                     \
@@ -68,7 +70,7 @@ std::string CheckingCaption(const CleanItemInfo& info);
 // The row of an item.
 const CleanItemInfo& ItemInfo(CleanItem item);
 
-// How many of the ten item settings are on (0 to 10).
+// How many of the eleven item settings are on (0 to 11).
 std::int16_t CountSelectedItems(const cSettings& settings);
 
 // The item's report block (WriteReportBlock with the item's title and failure rule).

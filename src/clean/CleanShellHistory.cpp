@@ -5,6 +5,7 @@
 #include "clean/FoundItem.h"
 #include "clean/FoundRegistry.h"
 #include "clean/GeneralCleaning.h"
+#include "clean/RegistryTraces.h"
 #include "clean/ReportText.h"
 #include "files/FileSystem.h"
 #include "platform/AppError.h"
@@ -45,18 +46,6 @@ void EmptyKey(cRegistry& registry, const std::string& path) {
 void EmptyFindHistory(cRegistry& registry) {
     EmptyKey(registry, regpath::kDocFindSpecMru);
     if (Program().windows7OrLater) EmptyKey(registry, regpath::kWordWheelQuery);
-}
-
-// Deletes a key with every key below it, the deepest first: the registry deletes only keys
-// without sub-keys.
-void DeleteKeyTree(cRegistry& registry, const std::string& path) {
-    SelectKey(registry, path);
-    std::vector<std::string> names;
-    std::int32_t count = 0;
-    registry.EnumerateSections(names, count);
-    for (std::int32_t i = 1; i <= count; ++i) DeleteKeyTree(registry, path + "\\" + names[i]);
-    SelectKey(registry, path);
-    registry.DeleteKey();
 }
 
 // Windows 7 and later keep the recent documents also in the shell's own list (with the jump

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "clean/RegistryTraces.h"
 #include "settings/Boolean.h"
 
 class cRegistry;
@@ -13,6 +15,7 @@ struct FoundRow;
 // The find steps of these items (the clean steps do what the routines below say).
 FoundRow FindRunHistory(cRegistry& registry);
 FoundRow FindShellHistory(cRegistry& registry, Boolean find);
+FoundRow FindExplorerHistoryItem(cRegistry& registry);
 FoundRow FindTempFiles();
 FoundRow FindRecycleBin();
 
@@ -22,6 +25,16 @@ void CleanRunHistory(cRegistry& registry, std::string& report);
 // Empties the Recent folder (files only); with `find` True first empties the Find/Search
 // history key.
 void CleanShellHistory(cRegistry& registry, std::string& report, Boolean find);
+
+// Explorer's history lists below HKEY_CURRENT_USER: the values of the typed folders, of the
+// Open and Save dialogs, of the mapped network drives, of the programs run (UserAssist), of
+// Paint's and WordPad's recent files and of the remote desktop's default, and the key of each
+// remote computer. Finds them, changing nothing; a missing key has none.
+std::vector<RegistryTrace> FindExplorerHistory(cRegistry& registry);
+
+// Removes what FindExplorerHistory lists; the keys themselves stay. Every trace is tried; a
+// failure ends the block with an "Error: " line.
+void CleanExplorerHistory(cRegistry& registry, std::string& report);
 
 // Empties the current user's temporary folder: every subfolder with its contents, then every
 // loose file, read-only ones too. The folder itself stays.

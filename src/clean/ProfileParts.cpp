@@ -33,6 +33,14 @@ void FoundFiles::FindFolder(const std::string& path, bool filesOnly, Findings& f
     folders.push_back(FindFolderContents(path, filesOnly, findings));
 }
 
+void FoundFiles::FindWholeFolder(const std::string& path, Findings& findings) {
+    if (!FolderExists(path)) return;
+    constexpr std::uint32_t kFolder = 0x10;
+    constexpr std::uint32_t kLink = 0x400;
+    wholeFolders.emplace_back(path, Folder(path).IsLink() ? kFolder | kLink : kFolder);
+    AddTree(wholeFolders.back(), findings);
+}
+
 void FoundFiles::Remove() const {
     std::optional<AppError> first;
     auto attempt = [&](const std::function<void()>& remove) {
@@ -47,6 +55,7 @@ void FoundFiles::Remove() const {
             if (FileExists(file)) RemoveFile(file, true);
         });
     for (const FolderContents& folder : folders) attempt([&] { RemoveContents(folder); });
+    for (const FolderTree& folder : wholeFolders) attempt([&] { folder.Delete(true); });
     if (first) throw *first;
 }
 

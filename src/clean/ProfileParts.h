@@ -40,9 +40,12 @@ FoundPart FindPart(const std::function<std::function<void()>(Findings&)>& find);
 struct FoundFiles {
     std::vector<std::string> files;
     std::vector<FolderContents> folders;
+    std::vector<FolderTree> wholeFolders;
 
     void FindFile(const std::string& path, Findings& findings);
     void FindFolder(const std::string& path, bool filesOnly, Findings& findings);
+    // A folder removed whole, with everything in it.
+    void FindWholeFolder(const std::string& path, Findings& findings);
     // Every item is tried; the first failure is raised at the end.
     void Remove() const;
 };

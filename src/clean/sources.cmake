@@ -3,8 +3,8 @@
 brisvane_layer(clean DEPENDS browser cookies reports
     PORTABLE CleanItems.cpp CleanRun.cpp Findings.cpp FoundItem.cpp LocalStoreFilter.cpp
              ReportText.cpp ShutdownText.cpp
-    WINDOWS ChromiumParts.cpp CleanCookies.cpp CleanInternetHistory.cpp CleanOtherBrowsers.cpp
-            CleanRoutines.cpp CleanShellHistory.cpp CleanTempFiles.cpp CleanTempInternetFiles.cpp
-            DatabaseFinding.cpp EmptyRecycleBin.cpp FirefoxParts.cpp FoundFiles.cpp
-            FoundRegistry.cpp InstallShutdownCleaning.cpp ProfileParts.cpp RegisterStartUp.cpp
-            RunClean.cpp ShutdownFiles.cpp WriteReport.cpp)
+    WINDOWS ChromiumParts.cpp CleanCookies.cpp CleanExplorerHistory.cpp CleanInternetHistory.cpp
+            CleanOtherBrowsers.cpp CleanRoutines.cpp CleanShellHistory.cpp CleanTempFiles.cpp
+            CleanTempInternetFiles.cpp DatabaseFinding.cpp EmptyRecycleBin.cpp FirefoxParts.cpp
+            FoundFiles.cpp FoundRegistry.cpp InstallShutdownCleaning.cpp ProfileParts.cpp
+            RegisterStartUp.cpp RegistryTraces.cpp RunClean.cpp ShutdownFiles.cpp WriteReport.cpp)

@@ -1,4 +1,4 @@
-// The fourteen options of the settings key, in the order they are loaded: the registry value
+// The fifteen options of the settings key, in the order they are loaded: the registry value
 // name and the cSettings property of each. The settings store, the main window's option boxes
 // and the tests take the options from this one table.
 #pragma once
@@ -31,6 +31,7 @@ inline constexpr Option kOptions[] = {
     {"DisplayProgress", &cSettings::DisplayProgress, &cSettings::SetDisplayProgress},
     {"Report", &cSettings::Report, &cSettings::SetReport},
     {"TempInternet", &cSettings::TempInternet, &cSettings::SetTempInternet},
+    {"ExplorerHistory", &cSettings::ExplorerHistory, &cSettings::SetExplorerHistory},
 };
 
 // How many options are loaded before the password.

@@ -12,6 +12,9 @@
 // Prefixes shared by several keys below; undefined again at the end of this header.
 #define REGPATH_SETTINGS "Software\\Brisvane\\Settings"
 #define REGPATH_EXPLORER "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer"
+#define REGPATH_COMDLG REGPATH_EXPLORER "\\ComDlg32"
+#define REGPATH_APPLETS "Software\\Microsoft\\Windows\\CurrentVersion\\Applets"
+#define REGPATH_REMOTE_DESKTOP "Software\\Microsoft\\Terminal Server Client"
 #define REGPATH_INTERNET_EXPLORER "Software\\Microsoft\\Internet Explorer"
 #define REGPATH_HTTP_CHOICE \
     "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http"
@@ -48,6 +51,27 @@ inline constexpr const char* kRunMru = REGPATH_EXPLORER "\\RunMRU";
 inline constexpr const char* kRecentDocs = REGPATH_EXPLORER "\\RecentDocs";
 inline constexpr const char* kDocFindSpecMru = REGPATH_EXPLORER "\\Doc Find Spec MRU";
 inline constexpr const char* kWordWheelQuery = REGPATH_EXPLORER "\\WordWheelQuery";
+// Explorer's own history lists: the folders typed into its address bar, the files and folders
+// of the Open and Save dialogs (per file extension in sub-keys of the two OpenSave keys; the
+// ...MRU keys before Windows Vista), the dialogs' sizes, the network drives mapped, the
+// programs run with their counts (kUserAssistCount below each GUID key of kUserAssist), the
+// files of Paint and WordPad, and the remote desktops connected (a sub-key of
+// kRemoteDesktopServers per computer).
+inline constexpr const char* kTypedPaths = REGPATH_EXPLORER "\\TypedPaths";
+inline constexpr const char* kOpenSavePidlMru = REGPATH_COMDLG "\\OpenSavePidlMRU";
+inline constexpr const char* kLastVisitedPidlMru = REGPATH_COMDLG "\\LastVisitedPidlMRU";
+inline constexpr const char* kLastVisitedPidlMruLegacy =
+    REGPATH_COMDLG "\\LastVisitedPidlMRULegacy";
+inline constexpr const char* kCidSizeMru = REGPATH_COMDLG "\\CIDSizeMRU";
+inline constexpr const char* kOpenSaveMru = REGPATH_COMDLG "\\OpenSaveMRU";
+inline constexpr const char* kLastVisitedMru = REGPATH_COMDLG "\\LastVisitedMRU";
+inline constexpr const char* kMapNetworkDriveMru = REGPATH_EXPLORER "\\Map Network Drive MRU";
+inline constexpr const char* kUserAssist = REGPATH_EXPLORER "\\UserAssist";
+inline constexpr const char* kUserAssistCount = "Count";
+inline constexpr const char* kPaintRecentFiles = REGPATH_APPLETS "\\Paint\\Recent File List";
+inline constexpr const char* kWordpadRecentFiles = REGPATH_APPLETS "\\Wordpad\\Recent File List";
+inline constexpr const char* kRemoteDesktopDefault = REGPATH_REMOTE_DESKTOP "\\Default";
+inline constexpr const char* kRemoteDesktopServers = REGPATH_REMOTE_DESKTOP "\\Servers";
 // The programs started at log-on, and the program's own value there.
 inline constexpr const char* kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\run";
 inline constexpr const char* kRunValue = "clean";
@@ -87,6 +111,9 @@ inline constexpr const char* kHttpCommand = "http" REGPATH_OPEN_COMMAND;
 
 #undef REGPATH_SETTINGS
 #undef REGPATH_EXPLORER
+#undef REGPATH_COMDLG
+#undef REGPATH_APPLETS
+#undef REGPATH_REMOTE_DESKTOP
 #undef REGPATH_INTERNET_EXPLORER
 #undef REGPATH_HTTP_CHOICE
 #undef REGPATH_OPEN_COMMAND

@@ -18,6 +18,8 @@ class cSettings {
     void SetTempFiles(Boolean v) { tempFiles_ = v; }
     Boolean RecycleBin() const { return recycleBin_; }
     void SetRecycleBin(Boolean v) { recycleBin_ = v; }
+    Boolean ExplorerHistory() const { return explorerHistory_; }
+    void SetExplorerHistory(Boolean v) { explorerHistory_ = v; }
     Boolean CleanAtStartUp() const { return cleanAtStartUp_; }
     void SetCleanAtStartUp(Boolean v) { cleanAtStartUp_ = v; }
     Boolean CleanAtShutDown() const { return cleanAtShutDown_; }
@@ -53,6 +55,7 @@ class cSettings {
     Boolean run_ = kFalse;
     Boolean tempFiles_ = kFalse;
     Boolean recycleBin_ = kFalse;
+    Boolean explorerHistory_ = kFalse;
     Boolean cleanAtStartUp_ = kFalse;
     Boolean cleanAtShutDown_ = kFalse;
     Boolean internetHistory_ = kFalse;

@@ -3,7 +3,8 @@
 // Firefox with a relative and an absolute one, of which Chrome's "Default" and Firefox's
 // relative one are ticked. The run cleans exactly those profiles' parts, keeps their bookmarks,
 // passwords and kept site, leaves every other profile byte for byte and tells of it in the
-// report. Before, the page and Site Options are looked at, which changes no file.
+// report. Before, the page and Site Options are looked at, which changes no file. The same run
+// cleans Explorer's history lists: their values go, their keys and neighbours stay.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 
 #include "DatabaseRows.h"
 #include "Driver.h"
+#include "ExplorerHistoryKeys.h"
 #include "FirefoxFixture.h"
 #include "RegistrySandbox.h"
 #include "app/frmMainIds.h"
@@ -76,6 +78,9 @@ void PageAndSiteOptions(Driver& driver) {
     driver.Start();
     HWND main = driver.WaitWindow(kMainTitle);
     if (!Check(main != nullptr, "the main window is shown")) return;
+    driver.Shot(main, "general-page");
+    Check(IsDlgButtonChecked(main, IDC_CHKEXPLORERHISTORY) == BST_CHECKED,
+          "the General page shows Explorer History ticked");
     SelectTab(main, IDC_TABMAIN, 4);
     Wait(300);
     driver.Shot(main, "other-browsers-page");
@@ -116,7 +121,7 @@ void CheckTickedProfile(const FileTree& before, const FileTree& after, const std
     }
     for (const char* gone :
          {"Default\\Shortcuts", "Default\\Top Sites",
-          "Default\\Sessions\\Session_13441354118840283", "Default\\Cache\\Cache_Data\\index"}) {
+          "Default\\Sessions\\Session_13441390873788896", "Default\\Cache\\Cache_Data\\index"}) {
         Check(after.count(gone) == 0, std::string(gone) + " deleted");
     }
     const std::string history = data + "\\Default\\History";
@@ -134,8 +139,18 @@ void CheckTickedProfile(const FileTree& before, const FileTree& after, const std
     Check(
         Rows(history, "SELECT 1 FROM visits UNION ALL SELECT 1 FROM keyword_search_terms").empty(),
         "no visit or search term is left");
-    Check(after.at("Default\\History").find("www.other.org:18765/gone") == std::string::npos,
-          "a deleted address is gone from the file's bytes");
+    for (const char* file : {"Default\\History", "Default\\Favicons"}) {
+        Check(after.at(file).find("www.other.org:18765/gone") == std::string::npos,
+              std::string("a deleted address is gone from the bytes of ") + file);
+    }
+    Check(Rows(data + "\\Default\\Favicons",
+               "SELECT DISTINCT page_url FROM icon_mapping ORDER BY 1") ==
+              std::vector<std::string>{"http://example.com:18765/kept",
+                                       "http://www.other.org:18765/saved"},
+          "Favicons keeps the icons of the bookmarked pages alone");
+    Check(after.count("Default\\JumpListIconsMostVisited\\") == 1 &&
+              after.count("Default\\JumpListIconsMostVisited\\5c1d.ico") == 0,
+          "the jump list's icons are gone, their folder stays");
     const chromium::SiteKeepList keep({kKeptSite});
     std::vector<std::string> kept;
     for (const std::string& host : chromium::CookieHosts(data + "\\Default\\Cookies")) {
@@ -157,13 +172,20 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     ShellFolderRedirect localRedirect("Local AppData", local);
     ShellFolderRedirect roamingRedirect("AppData", roaming);
     SavedKey browsers(regpath::kBrowsers), sites(regpath::kSites);
-    const FileTree fixture = ReadTree(WindowsPath(BRISVANE_FIXTURES "/chromium/User Data"));
+    SavedExplorerKeys explorer;
+    FileTree fixture = ReadTree(WindowsPath(BRISVANE_FIXTURES "/chromium/User Data"));
     BuildTree(local + kChrome, fixture);
     BuildTree(local + kEdge, fixture);
+    // What only the Windows browsers write: the jump list's icons, the sites visited over HTTPS.
+    for (const char* browser : {kChrome, kEdge})
+        BuildTree(local + browser, {{"Default\\JumpListIconsMostVisited\\5c1d.ico", "icon"}});
+    fixture = ReadTree(local + kChrome);
     const std::string firefoxFixture = WindowsPath(BRISVANE_FIXTURES "/firefox");
     const std::vector<std::string> bookmarks = FirefoxBookmarks(firefoxFixture, work);
     const FirefoxFolders firefox =
         BuildFirefoxFixture(firefoxFixture, local, roaming, work + "\\Elsewhere\\abs");
+    WriteBytes(firefox.Relative("SiteSecurityServiceState.bin"), "example.com:HSTS");
+    BuildTree(firefox.cache, {{std::string(kFirefoxRelative) + "\\jumpListCache\\a.ico", "i"}});
     const FileTree firefoxBefore = firefox.Read();
 
     for (const char* part : {"History", "Cookies", "Cache", "Sessions"})
@@ -172,7 +194,7 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     StoreText(regpath::kBrowsers, "Chrome|Profile 1", "False");
     StoreText(regpath::kBrowsers, (std::string("Firefox|") + kFirefoxRelative).c_str(), "True");
     StoreText(regpath::kSites, "Site0", kKeptSite);
-    for (const char* flag : {"CleanAtStartUp", "DisplayProgress", "Report"})
+    for (const char* flag : {"CleanAtStartUp", "DisplayProgress", "Report", "ExplorerHistory"})
         StoreSetting(flag, "True");
 
     PageAndSiteOptions(driver);
@@ -180,6 +202,9 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     Check(
         looked == fixture && ReadTree(local + kEdge) == fixture && firefox.Read() == firefoxBefore,
         "looking changed no file");
+    FillExplorerKeys(false);
+    const std::string emptied = ExplorerRegistryText();
+    FillExplorerKeys(true);
 
     driver.Start("1", false);
     std::vector<std::string> captions = WatchProgress(driver);
@@ -191,6 +216,7 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
     driver.Kill();
 
     const std::string expected =
+        "Cleaning Explorer History\r\nCompleted\r\n"
         "Cleaning Google Chrome (Your Chromium)\r\nCompleted\r\n"
         "Cleaning Mozilla Firefox (rel)\r\nCompleted\r\n";
     const std::size_t body = report.find("\r\n") + 2;
@@ -208,4 +234,14 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
           "Firefox's bookmarks as they were (" + std::to_string(bookmarks.size()) + " rows)");
     Check(Count(firefox.Relative("places.sqlite"), "moz_historyvisits") == 0,
           "no Firefox visit is left");
+    const std::string favicons = firefox.Relative("favicons.sqlite");
+    Check(ReadBytes(favicons).find("ff-gone") == std::string::npos &&
+              Count(favicons, "moz_pages_w_icons") == 7,
+          "favicons.sqlite keeps the icons of the 7 remaining places alone");
+    const std::string profile = std::string(kFirefoxRelative) + "\\";
+    Check(firefoxAfter.count("data\\" + profile + "SiteSecurityServiceState.bin") == 0 &&
+              firefoxAfter.count("cache\\" + profile + "jumpListCache\\") == 0,
+          "the site-security file and the jump list's cache are gone");
+    Check(ExplorerRegistryText() == emptied,
+          "Explorer's history values are gone; their keys, neighbours and the settings stay");
 }

@@ -52,6 +52,7 @@ TEST(ChromiumBookmarks, EveryRootAtEveryDepth) {
     std::string real = fixture::ReadBytes(fixture::ChromiumUserData() / "Default" / "Bookmarks");
     EXPECT_EQ(chromium::BookmarkedUrls(real),
               (std::vector<std::string>{"http://example.com:18765/kept",
+                                        "http://example.com:18765/unvisited",
                                         "http://www.other.org:18765/saved"}));
     // Nested deeper than a recursive reader could follow.
     std::string deep;

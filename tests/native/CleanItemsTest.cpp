@@ -24,15 +24,11 @@ TEST(Settings, NewObjectIsAllFalseAndEmptyAndCopiesStrings) {
 
 TEST(CleanItems, FixedOrderAndCaptions) {
     const char* expected[] = {
-        "Cleaning: Run History...",
-        "Cleaning: Document History...",
-        "Cleaning: Find/Search History...",
-        "Cleaning: Temp Files...",
-        "Cleaning: Internet Cookies...",
-        "Cleaning: Internet History...",
-        "Cleaning: Temporary Internet Files...",
-        "Cleaning: Internet URL History...",
-        "Cleaning: Other Browsers...",
+        "Cleaning: Run History...",          "Cleaning: Document History...",
+        "Cleaning: Find/Search History...",  "Cleaning: Explorer History...",
+        "Cleaning: Temp Files...",           "Cleaning: Internet Cookies...",
+        "Cleaning: Internet History...",     "Cleaning: Temporary Internet Files...",
+        "Cleaning: Internet URL History...", "Cleaning: Other Browsers...",
         "Cleaning: Recycle Bin...",
     };
     ASSERT_EQ(kCleanItems.size(), std::size(expected));
@@ -54,6 +50,7 @@ TEST(CleanItems, CountsEveryItemSettingOnceAndNoOption) {
         if (info.selected == &cSettings::Run) s.SetRun(kTrue);
         if (info.selected == &cSettings::DocumentHistory) s.SetDocumentHistory(kTrue);
         if (info.selected == &cSettings::FindSearch) s.SetFindSearch(kTrue);
+        if (info.selected == &cSettings::ExplorerHistory) s.SetExplorerHistory(kTrue);
         if (info.selected == &cSettings::TempFiles) s.SetTempFiles(kTrue);
         if (info.selected == &cSettings::InternetCookies) s.SetInternetCookies(kTrue);
         if (info.selected == &cSettings::InternetHistory) s.SetInternetHistory(kTrue);

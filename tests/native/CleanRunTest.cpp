@@ -120,15 +120,17 @@ TEST(CleanRun, EveryItemRunsInTheTablesOrderBetweenTheStartAndEndLines) {
     s.SetRecycleBin(kTrue), s.SetInternetURLHistory(kTrue), s.SetTempInternet(kTrue);
     s.SetInternetHistory(kTrue), s.SetInternetCookies(kTrue), s.SetTempFiles(kTrue);
     s.SetFindSearch(kTrue), s.SetDocumentHistory(kTrue), s.SetRun(kTrue);
-    s.SetOtherBrowsers(kTrue), s.SetDisplayProgress(kTrue);
+    s.SetOtherBrowsers(kTrue), s.SetExplorerHistory(kTrue), s.SetDisplayProgress(kTrue);
     RecordingRun run;
     const std::string report = RunCleanSteps(s, kFalse, run, run);
-    EXPECT_EQ(run.log[0], "max 12");
-    EXPECT_EQ(run.log[run.log.size() - 5], "value 12");
-    const char* titles[] = {
-        "Run History",      "Document History", "Find/Search History",      "Temp Files",
-        "Internet Cookies", "Internet History", "Temporary Internet Files", "Internet URL History",
-        "Other Browsers",   "Recycle Bin"};
+    EXPECT_EQ(run.log[0], "max 13");
+    EXPECT_EQ(run.log[run.log.size() - 5], "value 13");
+    const char* titles[] = {"Run History",          "Document History",
+                            "Find/Search History",  "Explorer History",
+                            "Temp Files",           "Internet Cookies",
+                            "Internet History",     "Temporary Internet Files",
+                            "Internet URL History", "Other Browsers",
+                            "Recycle Bin"};
     std::string blocks;
     std::vector<std::string> captions, shown;
     for (const char* title : titles) {
@@ -181,6 +183,7 @@ TEST(ReportBlock, EachItemHasItsTitleAndFailureRule) {
         {"Cleaning Run History", R::kCompletedAnyway},
         {"Cleaning Document History", R::kErrorLine},
         {"Cleaning Find/Search History", R::kErrorLine},
+        {"Cleaning Explorer History", R::kErrorLine},
         {"Cleaning Temp Files", R::kErrorLine},
         {"Cleaning Internet Cookies", R::kSilent},
         {"Cleaning Internet History", R::kSilent},

@@ -7,6 +7,7 @@
 #include "DatabaseRows.h"
 #include "chromium/ChromiumError.h"
 #include "firefox/CookieDatabase.h"
+#include "firefox/FaviconsDatabase.h"
 #include "firefox/FormHistory.h"
 #include "firefox/PlacesDatabase.h"
 #include "firefox/ProfileLayout.h"
@@ -77,7 +78,7 @@ TEST(FirefoxPlaces, HistoryGoesBookmarksStayAsTheyWere) {
         Execute(places, "PRAGMA secure_delete = ON;" + c.before);
         Texts bookmarks = Rows(places, kBookmarks), keywords = Rows(places, kKeywords);
         Texts kept = Rows(places, "SELECT url FROM moz_places WHERE foreign_count > 0");
-        ASSERT_EQ(kept.size(), c.annos.empty() ? 6u : 7u);
+        ASSERT_EQ(kept.size(), c.annos.empty() ? 7u : 8u);
         sqlite::Database browser(places.string(), sqlite::OpenMode::ReadWrite);
         browser.Execute(
             "PRAGMA wal_autocheckpoint = 0; UPDATE moz_places SET title = title || '.'");
@@ -133,6 +134,40 @@ TEST(FirefoxPlaces, CommittedWalIsReadNotDeleted) {
     EXPECT_EQ(Rows(crashed, query), Texts{"1"});
 }
 
+// The icons of the places that remain stay byte for byte (the bookmark never visited's too), and
+// so does the site icon of a host that a remaining place has; nothing of a page that went stays
+// in the file or its -wal, where another connection holds a copy of every page.
+TEST(FirefoxFavicons, RemainingPlacesKeepTheirIconsOthersLeaveNoTrace) {
+    const std::string icons =
+        "SELECT p.page_url, i.icon_url, i.width, i.root, hex(i.data), i.expire_ms"
+        " FROM moz_icons i LEFT JOIN moz_icons_to_pages l ON l.icon_id = i.id"
+        " LEFT JOIN moz_pages_w_icons p ON p.id = l.page_id";
+    fixture::Scratch scratch;
+    fixture::fs::path places = CopyOfProfileFile(scratch, firefox::kPlaces);
+    fixture::fs::path favicons = CopyOfProfileFile(scratch, firefox::kFavicons);
+    sqlite::Database browser(favicons.string(), sqlite::OpenMode::ReadWrite);
+    browser.Execute(
+        "PRAGMA wal_autocheckpoint = 0; UPDATE moz_icons SET expire_ms = expire_ms + 1;"
+        "UPDATE moz_pages_w_icons SET page_url_hash = page_url_hash + 1");
+    ASSERT_NE(fixture::ReadBytes(favicons.string() + "-wal").find("ff-gone"), std::string::npos);
+    const Texts kept =
+        Rows(favicons, icons +
+                           " WHERE p.page_url NOT LIKE 'http:%' OR p.page_url LIKE '%/ff-%' AND"
+                           " p.page_url NOT LIKE '%/ff-gone' OR"
+                           " i.icon_url = 'http://example.com:18765/favicon.ico' ORDER BY i.id");
+
+    firefox::CleanPlacesDatabase(places.string());
+    firefox::CleanFaviconsDatabase(favicons.string(), firefox::PlaceUrls(places.string()));
+
+    EXPECT_EQ(Rows(favicons, icons + " ORDER BY i.id"), kept);
+    EXPECT_EQ(kept.size(), 8u);
+    const std::string bytes =
+        fixture::ReadBytes(favicons) + fixture::ReadBytes(favicons.string() + "-wal");
+    for (const char* gone :
+         {"ff-gone", "18765/done", "mail.example.com", "notexample.com", "evil.net"})
+        EXPECT_EQ(bytes.find(gone), std::string::npos) << gone;
+}
+
 TEST(FirefoxDatabases, FailureLeavesTheFileByteForByte) {
     using Clean = std::function<void(const std::string&)>;
     const chromium::SiteKeepList keep({"example.com"});
@@ -142,6 +177,8 @@ TEST(FirefoxDatabases, FailureLeavesTheFileByteForByte) {
     } databases[] = {
         {firefox::kPlaces, firefox::CleanPlacesDatabase},
         {firefox::kFormHistory, firefox::CleanFormHistory},
+        {firefox::kFavicons,
+         [](const std::string& path) { firefox::CleanFaviconsDatabase(path, {}); }},
         {firefox::kCookies,
          [&](const std::string& path) { firefox::CleanFirefoxCookies(path, keep); }},
     };

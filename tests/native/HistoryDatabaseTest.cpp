@@ -7,6 +7,7 @@
 #include "DatabaseRows.h"
 #include "chromium/Bookmarks.h"
 #include "chromium/ChromiumError.h"
+#include "chromium/FaviconDatabase.h"
 #include "chromium/HistoryDatabase.h"
 #include "sqlite/Database.h"
 #include "sqlite/Transaction.h"
@@ -88,6 +89,36 @@ TEST(HistoryDatabase, HotJournalIsRolledBackBySqlite) {
     EXPECT_TRUE(Rows(crashed, "SELECT name FROM sqlite_schema WHERE name = 'filler'").empty());
 }
 
+// Only the bookmarked pages keep their icons, byte for byte; nothing of another page stays in
+// the file or in its -wal, where another connection holds a copy of every page.
+TEST(FaviconDatabase, BookmarkedPagesKeepTheirIconsOthersLeaveNoTrace) {
+    const std::string icons =
+        "SELECT m.page_url, f.url, f.icon_type, b.width, hex(b.image_data), b.last_updated"
+        " FROM icon_mapping m JOIN favicons f ON f.id = m.icon_id"
+        " JOIN favicon_bitmaps b ON b.icon_id = f.id";
+    fixture::Scratch scratch;
+    fixture::fs::path favicons = scratch.CopyOfDefault("Favicons", "Favicons");
+    sqlite::Database browser(favicons.string(), sqlite::OpenMode::ReadWrite);
+    browser.Execute(
+        "PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0;"
+        "UPDATE favicons SET icon_type = icon_type + 1;"
+        "UPDATE icon_mapping SET page_url_type = page_url_type + 1");
+    ASSERT_NE(fixture::ReadBytes(favicons.string() + "-wal").find("18765/gone"), std::string::npos);
+    const std::vector<std::string> kept =
+        Rows(favicons,
+             icons + " WHERE m.page_url LIKE '%/kept' OR m.page_url LIKE '%/saved' ORDER BY b.id");
+    ASSERT_EQ(kept.size(), 4u);  // two pages, two sizes each
+
+    chromium::CleanFaviconDatabase(favicons.string(), FixtureBookmarks());
+
+    EXPECT_EQ(Rows(favicons, icons + " ORDER BY b.id"), kept);
+    const std::string bytes =
+        fixture::ReadBytes(favicons) + fixture::ReadBytes(favicons.string() + "-wal");
+    for (const char* gone : {"18765/gone", "mail.example.com", "notexample.com", "evil.net",
+                             "example.com:18765/favicon"})
+        EXPECT_EQ(bytes.find(gone), std::string::npos) << gone;
+}
+
 TEST(HistoryDatabase, FailureLeavesTheFileByteForByte) {
     struct Case {
         const char* what;
@@ -102,25 +133,31 @@ TEST(HistoryDatabase, FailureLeavesTheFileByteForByte) {
          sqlite::kErrorBase + 26},
         {"held by another connection", [](std::string&) {}, true, err::kPermissionDenied},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        fixture::Scratch scratch;
-        fixture::fs::path history = scratch.CopyOfDefault("History", "History");
-        std::string bytes = fixture::ReadBytes(history);
-        c.damage(bytes);
-        fixture::WriteBytes(history, bytes);
-        std::optional<sqlite::Database> browser;
-        if (c.locked) {
-            browser.emplace(history.string(), sqlite::OpenMode::ReadWrite);
-            browser->Execute("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE");
+    using Clean = void (*)(const std::string&, const std::vector<std::string>&);
+    const std::pair<const char*, Clean> databases[] = {
+        {"History", chromium::CleanHistoryDatabase},
+        {"Favicons", chromium::CleanFaviconDatabase},
+    };
+    for (const auto& [file, clean] : databases)
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(file) + ": " + c.what);
+            fixture::Scratch scratch;
+            fixture::fs::path history = scratch.CopyOfDefault(file, file);
+            std::string bytes = fixture::ReadBytes(history);
+            c.damage(bytes);
+            fixture::WriteBytes(history, bytes);
+            std::optional<sqlite::Database> browser;
+            if (c.locked) {
+                browser.emplace(history.string(), sqlite::OpenMode::ReadWrite);
+                browser->Execute("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE");
+            }
+            try {
+                clean(history.string(), {});
+                ADD_FAILURE() << "no error";
+            } catch (const AppError& e) {
+                EXPECT_EQ(e.Number(), c.number) << e.Description();
+            }
+            browser.reset();
+            EXPECT_EQ(fixture::ReadBytes(history), bytes);
         }
-        try {
-            chromium::CleanHistoryDatabase(history.string(), {});
-            ADD_FAILURE() << "no error";
-        } catch (const AppError& e) {
-            EXPECT_EQ(e.Number(), c.number) << e.Description();
-        }
-        browser.reset();
-        EXPECT_EQ(fixture::ReadBytes(history), bytes);
-    }
 }

@@ -13,7 +13,10 @@ inline std::vector<std::string> Rows(const std::string& database, const std::str
     std::vector<std::string> rows;
     while (query.Step()) {
         std::string row;
-        for (int c = 0; c < query.ColumnCount(); ++c) row += (c ? "|" : "") + query.ColumnText(c);
+        for (int c = 0; c < query.ColumnCount(); ++c) {
+            if (c > 0) row += '|';
+            row += query.ColumnText(c);
+        }
         rows.push_back(row);
     }
     return rows;

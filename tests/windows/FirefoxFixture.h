@@ -8,7 +8,7 @@
 
 #include "FileTree.h"
 
-inline constexpr const char* kFirefoxRelative = "yux67r8m.rel";
+inline constexpr const char* kFirefoxRelative = "26ru2y2w.rel";
 inline constexpr const char* kFirefoxBookmarks =
     "SELECT b.id, b.type, b.parent, b.position, b.title, b.guid, p.url FROM moz_bookmarks b "
     "LEFT JOIN moz_places p ON p.id = b.fk ORDER BY b.id";

@@ -120,7 +120,7 @@ TEST_F(OtherBrowsers, ATickedProfileLosesItsTracesAndNothingElse) {
         EXPECT_EQ(after.at(kept), fixture.at(kept)) << kept;
     }
     for (const char* gone : {"Default\\Shortcuts", "Default\\Top Sites",
-                             "Default\\Sessions\\Session_13441354118840283",
+                             "Default\\Sessions\\Session_13441390873788896",
                              "Default\\Cache\\Cache_Data\\index", "Default\\Code Cache\\js\\"}) {
         EXPECT_EQ(after.count(gone), 0u) << gone;
     }
@@ -249,9 +249,12 @@ TEST_F(OtherBrowsers, AFirefoxProfileLosesItsHistoryButNoBookmarkAndNothingOfThe
     SandboxFolder elsewhere{"firefox-abs"};
     const FirefoxFolders firefox =
         BuildFirefoxFixture(fixture, local.Path(), roaming.Path(), elsewhere.Path());
+    // What only the Windows browser writes: the sites visited over HTTPS, the jump list's icons.
+    WriteBytes(firefox.Relative("SiteSecurityServiceState.bin"), "example.com:HSTS");
+    BuildTree(firefox.cache, {{std::string(kFirefoxRelative) + "\\jumpListCache\\a.ico", "i"}});
     const FileTree before = firefox.Read();
     TickAll();
-    SaveProfileTick(registry, "Firefox", "yux67r8m.rel", true);
+    SaveProfileTick(registry, "Firefox", "26ru2y2w.rel", true);
     SaveSites(registry, {"example.com"});
     WriteBytes(firefox.Relative("parent.lock"), "");
     {
@@ -261,25 +264,28 @@ TEST_F(OtherBrowsers, AFirefoxProfileLosesItsHistoryButNoBookmarkAndNothingOfThe
                   "Error: Mozilla Firefox is running - close it, then clean again\r\n");
     }
     FileTree expected = before;
-    expected["data\\yux67r8m.rel\\parent.lock"] = "";
+    expected["data\\26ru2y2w.rel\\parent.lock"] = "";
     EXPECT_EQ(firefox.Read(), expected);
 
     EXPECT_EQ(Clean(), "Cleaning Mozilla Firefox (rel)\r\nCompleted\r\n");
     const FileTree after = firefox.Read();
     EXPECT_EQ(Below(after, "abs\\"), Below(before, "abs\\"));
-    for (const char* kept : {"data\\profiles.ini", "data\\yux67r8m.rel\\prefs.js",
-                             "data\\yux67r8m.rel\\favicons.sqlite"}) {
+    for (const char* kept :
+         {"data\\profiles.ini", "data\\26ru2y2w.rel\\prefs.js", "data\\26ru2y2w.rel\\times.json"}) {
         EXPECT_EQ(after.at(kept), before.at(kept)) << kept;
     }
-    for (const char* gone : {"data\\yux67r8m.rel\\sessionstore.jsonlz4",
-                             "data\\yux67r8m.rel\\sessionstore-backups\\recovery.jsonlz4",
-                             "cache\\yux67r8m.rel\\cache2\\entries\\"}) {
+    for (const char* gone : {"data\\26ru2y2w.rel\\sessionstore.jsonlz4",
+                             "data\\26ru2y2w.rel\\sessionstore-backups\\recovery.jsonlz4",
+                             "cache\\26ru2y2w.rel\\cache2\\entries\\",
+                             "data\\26ru2y2w.rel\\SiteSecurityServiceState.bin",
+                             "cache\\26ru2y2w.rel\\jumpListCache\\"}) {
         EXPECT_EQ(after.count(gone), 0u) << gone;
     }
-    EXPECT_EQ(after.count("cache\\yux67r8m.rel\\cache2\\"), 1u);
+    EXPECT_EQ(after.count("cache\\26ru2y2w.rel\\cache2\\"), 1u);
     const std::string places = firefox.Relative("places.sqlite");
     EXPECT_EQ(Rows(places, kFirefoxBookmarks), bookmarks);
     EXPECT_EQ(Count(places, "moz_historyvisits"), 0);
+    EXPECT_EQ(after.at("data\\26ru2y2w.rel\\favicons.sqlite").find("ff-gone"), std::string::npos);
     EXPECT_EQ(Rows(firefox.Relative("cookies.sqlite"),
                    "SELECT DISTINCT host FROM moz_cookies ORDER BY host"),
               (std::vector<std::string>{".example.com", "example.com", "mail.example.com"}));

@@ -25,6 +25,8 @@
 namespace {
 
 const std::string kChrome = "Google\\Chrome\\User Data";
+// The common dialogs' lists, which Explorer History also cleans.
+const char* kDialogLists = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32";
 
 // What a source holds, keyed by the detail line a find step gives for it: a file or folder by
 // its path (its bytes the member, so a changed file counts as gone), a registry value by
@@ -46,9 +48,12 @@ Source Files(std::string root) {
     };
 }
 
-// A database file, which a clean changes in place: its rows are what it removes.
+// A database file, which a clean changes in place: its rows are what it removes. Firefox's icons
+// go by the places that remain after their own clean, so their find step names them uncounted.
 bool IsDatabaseFile(const std::string& line) {
-    for (const char* end : {".sqlite", ".sqlite-wal", "\\History", "\\Cookies", "-journal"}) {
+    if (line.starts_with("favicons.sqlite: ")) return true;
+    for (const char* end :
+         {".sqlite", ".sqlite-wal", "\\History", "\\Cookies", "\\Favicons", "-journal"}) {
         if (line.ends_with(end)) return true;
     }
     return false;
@@ -134,6 +139,7 @@ Held Read(const std::vector<Source>& sources) {
 class PreviewSandbox : public ::testing::Test {
   protected:
     void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kDialogLists);  // what earlier dialogs left
         BuildTree(temp.Path(), {{"a.tmp", "aa"}, {"sub\\deeper\\b.tmp", "bbb"}, {"sub\\c", "c"}});
         BuildTree(recent.Path(), {{"doc.lnk", "l"}, {"keep\\inner.lnk", "i"}});
         BuildTree(cookies.Path(),
@@ -144,7 +150,8 @@ class PreviewSandbox : public ::testing::Test {
                                  {"other\\index.dat", "o"},
                                  {"other\\img.gif", "g"}});
         KeepListKeys::Store(kIEKeepKey, {"user@bank[1].txt"});
-        for (const char* key : {regpath::kRunMru, regpath::kDocFindSpecMru, regpath::kTypedUrls}) {
+        for (const char* key : {regpath::kRunMru, regpath::kDocFindSpecMru, regpath::kTypedUrls,
+                                regpath::kTypedPaths, regpath::kPaintRecentFiles}) {
             CreateRawKey(key);
             WriteRaw(key, "a", REG_SZ, SzBytes("notepad"));
             WriteRaw(key, "MRUList", REG_SZ, SzBytes("a"));
@@ -188,7 +195,8 @@ class PreviewSandbox : public ::testing::Test {
     ShellFolderRedirect localRedirect{"Local AppData", local.Path()};
     ShellFolderRedirect roamingRedirect{"AppData", roaming.Path()};
     SavedKey savedRun{regpath::kRunMru}, savedFind{regpath::kDocFindSpecMru},
-        savedTyped{regpath::kTypedUrls};
+        savedTyped{regpath::kTypedUrls}, savedPaths{regpath::kTypedPaths},
+        savedPaint{regpath::kPaintRecentFiles}, savedDialogs{kDialogLists};
     KeepListKeys keepLists;
     FirefoxFolders firefox;
     cRegistry registry;
@@ -204,12 +212,15 @@ TEST_F(PreviewSandbox, EachItemsCleanRemovesExactlyWhatItsFindListed) {
     } cases[] = {
         {CleanItem::RunHistory, {Values(regpath::kRunMru)}},
         {CleanItem::FindSearchHistory, {Values(regpath::kDocFindSpecMru), Files(recent.Path())}},
+        {CleanItem::ExplorerHistory,
+         {Values(regpath::kTypedPaths), Values(regpath::kPaintRecentFiles)}},
         {CleanItem::TempFiles, {Files(temp.Path())}},
         {CleanItem::InternetCookies, {Files(cookies.Path()), Values(kIEKeepKey)}},
         {CleanItem::TempInternetFiles, {Files(cache.Path())}},
         {CleanItem::InternetURLHistory, {Values(regpath::kTypedUrls)}},
         {CleanItem::OtherBrowsers,
          {Files(local.Path()), Files(roaming.Path()), Tables(Profile("History"), "History"),
+          Tables(Profile("Favicons"), "Favicons"),
           Tables(Profile("Cookies"), "Cookies", "cookies|host_key"),
           Tables(fx + "places.sqlite", "places.sqlite"),
           Tables(fx + "formhistory.sqlite", "formhistory.sqlite"),

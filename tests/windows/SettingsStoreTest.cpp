@@ -77,7 +77,7 @@ struct SettingsStore : testing::Test {
 
 }  // namespace
 
-TEST_F(SettingsStore, FirstRunCreatesTheKeyWithFourteenFalseFlagsAndAnEmptyPassword) {
+TEST_F(SettingsStore, FirstRunCreatesTheKeyWithFifteenFalseFlagsAndAnEmptyPassword) {
     settings.SetDefaultBrowser("IE");
     LoadSettings(settings, registry);
 
@@ -87,7 +87,7 @@ TEST_F(SettingsStore, FirstRunCreatesTheKeyWithFourteenFalseFlagsAndAnEmptyPassw
 
     // What Wine's own reg.exe sees of what was written.
     std::map<std::string, RegLine> listed = RegQuerySettings();
-    EXPECT_EQ(listed.size(), 15u);
+    EXPECT_EQ(listed.size(), 16u);
     for (const Option& option : kOptions) {
         const char* flag = option.name;
         EXPECT_EQ(listed[flag].type, "REG_SZ") << flag;
@@ -100,7 +100,7 @@ TEST_F(SettingsStore, FirstRunCreatesTheKeyWithFourteenFalseFlagsAndAnEmptyPassw
     // A second start finds every value and changes nothing.
     cSettings again;
     LoadSettings(again, registry);
-    EXPECT_EQ(RegQuerySettings().size(), 15u);
+    EXPECT_EQ(RegQuerySettings().size(), 16u);
 }
 
 TEST_F(SettingsStore, FlagTextsLoadAsTruthValues) {
@@ -192,7 +192,7 @@ TEST_F(SettingsStore, TheNetscapeProfileIsLoadedOnlyForNetscape) {
     LoadSettings(netscape, registry);
     EXPECT_EQ(netscape.DefaultNSProfile(), "default");
     EXPECT_EQ(ReadRaw(regpath::kSettings, "DefaultNSProfile").data, SzBytes("default"));
-    EXPECT_EQ(RegQuerySettings().size(), 16u);
+    EXPECT_EQ(RegQuerySettings().size(), 17u);
 
     SaveStringSetting(registry, "DefaultNSProfile", "work");
     cSettings saved;
