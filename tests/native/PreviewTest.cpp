@@ -78,7 +78,9 @@ TEST(PreviewSteps, FindsTheSelectedItemsInOrderWithCheckingCaptionsAndNeverClean
         EXPECT_EQ(run.log, c.log);
         EXPECT_EQ(preview.ran, c.anything);
         EXPECT_EQ(preview.rows.size(), c.anything ? 2u : 0u);
-        if (c.anything) EXPECT_EQ(preview.start + "|" + preview.end, "D1 T2|D3 T4");
+        if (c.anything) {
+            EXPECT_EQ(preview.start + "|" + preview.end, "D1 T2|D3 T4");
+        }
     }
 }
 
