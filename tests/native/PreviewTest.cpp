@@ -1,10 +1,8 @@
-// The preview without Windows: which find steps run in which order with which captions, the
-// "Found" and "Size" columns, the detail cap, and the preview text.
+// The preview's text without Windows: the "Found" and "Size" columns, the detail cap, and
+// the preview text.
 #include <gtest/gtest.h>
 
-#include "clean/CleanRun.h"
 #include "clean/Findings.h"
-#include "platform/Progress.h"
 
 namespace {
 
@@ -16,36 +14,6 @@ std::string Grouped(std::uint64_t n) {
 std::string Bytes(std::uint64_t n) { return Grouped(n) + " B"; }
 const NumberFormats kFormats{Grouped, Bytes};
 
-// Records the preview's calls; each find answers one row named by the item's caption.
-class RecordingPreview : public IProgress, public ICleanRunHost {
-  public:
-    std::string log;
-    void Record(const std::string& entry) { log += (log.empty() ? "" : "; ") + entry; }
-
-    void Show() override { Record("show"); }
-    void Unload() override { Record("unload"); }
-    float Max() override { return 0; }
-    void SetMax(float max) override { Record("max " + std::to_string(static_cast<int>(max))); }
-    float Value() override { return value_; }
-    void SetValue(float value) override { value_ = value; }
-    void SetCaption(const std::string& caption) override { Record(caption); }
-    void DoEvents() override {}
-    void Pause(unsigned) override { Record("pause"); }
-    std::string Date() override { return "D" + std::to_string(++reads_); }
-    std::string Time() override { return "T" + std::to_string(++reads_); }
-    void Tell(const std::string& message) override { Record("tell " + message); }
-    void Clean(const CleanItemInfo&, std::string&) override { Record("clean"); }
-    std::vector<PreviewRow> Find(const CleanItemInfo& item) override {
-        Record(std::string("find ") + item.title);
-        return {PreviewRow{item.title, {}}};
-    }
-    void WriteReport(const std::string&) override { Record("write"); }
-
-  private:
-    float value_ = 0;
-    int reads_ = 0;
-};
-
 Findings Found(std::uint64_t files, std::uint64_t folders, std::uint64_t bytes) {
     Findings f;
     f.files = files, f.folders = folders, f.bytes = bytes;
@@ -53,36 +21,6 @@ Findings Found(std::uint64_t files, std::uint64_t folders, std::uint64_t bytes) 
 }
 
 }  // namespace
-
-TEST(PreviewSteps, FindsTheSelectedItemsInOrderWithCheckingCaptionsAndNeverCleans) {
-    const struct {
-        bool display;
-        bool anything;
-        std::string log;
-    } cases[] = {
-        {true, true,
-         "max 3; show; Brisvane is Currently Checking: Run History...; find Cleaning Run "
-         "History; Brisvane is Currently Checking: Recycle Bin...; find Cleaning Recycle Bin; "
-         "unload"},
-        {false, true, "find Cleaning Run History; find Cleaning Recycle Bin"},
-        {true, false, "tell No Items selected for Cleaning."},
-        {false, false, "tell No Items selected for Cleaning."},
-    };
-    for (const auto& c : cases) {
-        cSettings settings;
-        settings.SetDisplayProgress(c.display ? kTrue : kFalse);
-        settings.SetRecycleBin(c.anything ? kTrue : kFalse);
-        settings.SetRun(c.anything ? kTrue : kFalse);
-        RecordingPreview run;
-        const Preview preview = RunPreviewSteps(settings, run, run);
-        EXPECT_EQ(run.log, c.log);
-        EXPECT_EQ(preview.ran, c.anything);
-        EXPECT_EQ(preview.rows.size(), c.anything ? 2u : 0u);
-        if (c.anything) {
-            EXPECT_EQ(preview.start + "|" + preview.end, "D1 T2|D3 T4");
-        }
-    }
-}
 
 TEST(PreviewColumns, FoundAndSizeSayWhatGoesAndWhatStays) {
     Findings cookies;
