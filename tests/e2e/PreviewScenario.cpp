@@ -5,7 +5,6 @@
 // removes exactly what the preview listed.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,7 +17,6 @@
 #include "RegistrySandbox.h"
 #include "app/frmMainIds.h"
 #include "app/frmPreviewIds.h"
-#include "app/frmProgressIds.h"
 #include "files/FileSystem.h"
 #include "settings/RegistryPaths.h"
 
@@ -56,27 +54,6 @@ Snapshot Take(const std::vector<std::string>& folders) {
         for (std::string& value : ValuesOf(key)) snapshot.values.push_back(std::move(value));
     }
     return snapshot;
-}
-
-// Clicks Preview and follows the progress window's captions until the preview window shows.
-HWND PreviewWithProgress(Driver& driver, HWND main, std::vector<std::string>& captions) {
-    Click(main, IDC_CMDPREVIEW);
-    for (int i = 0; i < 3000; ++i) {
-        HWND preview = FindWindowA("#32770", "Brisvane Preview");
-        if (preview != nullptr && IsWindowVisible(preview))
-            return driver.WaitWindow("Brisvane Preview");
-        // The progress window: the dialog with the progress bar.
-        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr;) {
-            if (GetDlgItem(w, IDC_PBRCLEAN) == nullptr || !IsWindowVisible(w)) continue;
-            char text[256] = {};
-            GetDlgItemTextA(w, IDC_LBLPROGRESS, text, sizeof text);
-            if (std::string(text).starts_with("Brisvane") &&
-                (captions.empty() || captions.back() != text))
-                captions.push_back(text);
-        }
-        Wait(5);
-    }
-    return nullptr;
 }
 
 // Saves the preview's text through the common dialog; answers the text saved.
@@ -150,17 +127,10 @@ void PreviewThenClean(Driver& driver, const std::string& programFolder, const st
     if (!Check(main != nullptr, "the main window is shown")) return;
     driver.Shot(main, "main-four-buttons");
 
-    std::vector<std::string> captions;
-    HWND preview = PreviewWithProgress(driver, main, captions);
+    // The progress window's "Checking: ..." captions are the native run-step test's.
+    Click(main, IDC_CMDPREVIEW);
+    HWND preview = driver.WaitWindow("Brisvane Preview", 30000);
     if (!Check(preview != nullptr, "Preview shows the window \"Brisvane Preview\"")) return;
-    for (const std::string& caption : captions)
-        std::printf("        progress: %s\n", caption.c_str());
-    // The window is read between the items' find steps, so it may be seen on any of them.
-    Check(std::any_of(captions.begin(), captions.end(),
-                      [](const std::string& caption) {
-                          return caption.starts_with("Brisvane is Currently Checking: ");
-                      }),
-          "the progress window tells of checking the items");
     driver.Shot(preview, "preview");
     const std::vector<std::string> rows = OtherProcessListViewRows(preview, IDC_LVWFOUND, 3);
     for (const std::string& row : rows) std::printf("        row: %s\n", row.c_str());
