@@ -60,6 +60,7 @@ FoundRow FindInternetHistory(const std::string& browser, const std::string& prof
     std::string history;
     failure.Catch(findings, [&] {
         if (browser == "IE") {
+            findings.uncounted = "every history entry";
             findings.AddLine("Internet Explorer: every history entry");
         } else {
             history = NetscapeHistory(profileFolder);

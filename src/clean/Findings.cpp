@@ -31,6 +31,7 @@ std::string RemovedText(const Findings& f, const NumberFormats& formats) {
              Counted(f.pages, "pages,", formats) + " " + Counted(f.visits, "visits", formats));
     }
     if (f.rows != 0) Join(text, Counted(f.rows, "other rows", formats));
+    if (!f.uncounted.empty()) Join(text, f.uncounted);
     return text;
 }
 

@@ -22,6 +22,7 @@ struct Findings {
     std::uint64_t visits = 0;
     std::uint64_t pagesKept = 0;  // bookmarked pages
     bool running = false;         // a browser holds the profile: the clean would skip it
+    std::string uncounted;        // what goes whole without a count ("every history entry")
     std::vector<std::string> found;
     std::vector<std::string> kept;  // "<thing> (<reason>)", shown after "kept: "
     std::uint64_t moreLines = 0;    // found or kept lines beyond kDetailLimit, not stored

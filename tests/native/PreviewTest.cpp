@@ -32,6 +32,8 @@ TEST(PreviewColumns, FoundAndSizeSayWhatGoesAndWhatStays) {
     keptOnly.sitesKept = 2;
     Findings registry;
     registry.entries = 2;
+    Findings whole;
+    whole.uncounted = "every history entry";
     Findings mixed = Found(2, 0, 10);
     mixed.entries = 1;
     const struct {
@@ -43,6 +45,7 @@ TEST(PreviewColumns, FoundAndSizeSayWhatGoesAndWhatStays) {
         {Found(20000, 0, 1500), "20,000 files", "1,500 B"},
         {Found(3, 400, 0), "3 files, 400 folders", "0 B"},
         {registry, "2 entries", ""},
+        {whole, "every history entry", ""},
         {mixed, "2 files; 1 entries", "10 B"},
         {cookies, "1,234 cookies of 3 sites; 1 sites kept", ""},
         {keptOnly, "nothing to clean; 2 sites kept", ""},
