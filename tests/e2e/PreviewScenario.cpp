@@ -103,6 +103,8 @@ void PreviewThenClean(Driver& driver, const std::string& programFolder, const st
     ProgIdRegistered ie("IE.HTTP", "\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" %1");
     HttpChoiceRegistered choice("UserChoice", "IE.HTTP");
     SavedKey run(regpath::kRunMru), browsers(regpath::kBrowsers), sites(regpath::kSites);
+    // The save dialog records the program and folder in the common dialogs' lists.
+    SavedKey dialogs(std::string(regpath::kExplorer) + "\\ComDlg32");
     KeepListKeys keep;
     KeepListKeys::Store(kIEKeepKey, {"user@bank[1].txt"});
     CreateRawKey(regpath::kRunMru);
