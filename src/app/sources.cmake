@@ -3,4 +3,4 @@
 brisvane_layer(app DEPENDS clean
     PORTABLE CommandLine.cpp
     WINDOWS Main.cpp LinkLabels.cpp OptionBoxes.cpp cSysTray.cpp frmMain.cpp frmMainBrowsers.cpp
-            frmMainLinks.cpp frmMainOptions.cpp frmMainPages.cpp frmMainTray.cpp frmProgress.cpp)
+            frmMainLinks.cpp frmMainOptions.cpp frmMainPages.cpp frmMainTray.cpp frmPreview.cpp frmProgress.cpp)

@@ -9,6 +9,7 @@
 
 #include "browser/OtherBrowsers.h"
 #include "chromium/SiteKeepList.h"
+#include "clean/FoundItem.h"
 #include "settings/BrowserSettings.h"
 
 class cRegistry;
@@ -26,6 +27,9 @@ struct OtherBrowsersRun {
 
 // Raises AppError when the settings cannot be read.
 OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry);
+
+// The find step: one row per ticked profile, named as its report block.
+std::vector<FoundRow> FindOtherBrowsers(const OtherBrowsersRun& run);
 
 // Cleans the ticked parts of every ticked profile.
 void CleanOtherBrowsers(const OtherBrowsersRun& run, std::string& report);

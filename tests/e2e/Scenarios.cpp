@@ -280,6 +280,9 @@ void BrowsersAndLinks(const std::string& exePath, const std::string& workFolder,
 void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
                           const std::string& work);
 
+// PreviewScenario.cpp
+void PreviewThenClean(Driver& driver, const std::string& programFolder, const std::string& work);
+
 int main(int argc, char** argv) {
     if (argc != 4) {
         std::printf("usage: %s <scenario> <Brisvane.exe> <work folder>\n", argv[0]);
@@ -290,6 +293,8 @@ int main(int argc, char** argv) {
         {"password-logon-tray", PasswordLogonAndTray},
         {"other-browsers",
          [](Context& c) { OtherBrowsersAtLogOn(c.driver, c.programFolder, c.programFolder); }},
+        {"preview",
+         [](Context& c) { PreviewThenClean(c.driver, c.programFolder, c.programFolder); }},
         {"browsers",
          [&](Context& c) {
              BrowsersAndLinks(c.programFolder + "\\Brisvane.exe", c.programFolder,
