@@ -1,17 +1,20 @@
 // Times the temp-files clean on a tree of 20,000 small files in 400 folders (every seventh file
 // read-only) against two baselines on identical trees under the same Wine: "cmd /c rd /s /q"
 // and a minimal loop of FindFirstFileExA / DeleteFileA / RemoveDirectoryA, the floor of what
-// any program can do. Optionally leaves one more identical tree for a native "rm -rf".
+// any program can do. Optionally leaves one more identical tree for a native "rm -rf". With
+// "preview" it times instead the find step alone against a minimal walk that sums the sizes.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 
 #include "BenchSupport.h"
 #include "MinimalDelete.h"
+#include "clean/FoundItem.h"
 #include "clean/GeneralCleaning.h"
 #include "settings/cRegistry.h"
 
@@ -114,6 +117,57 @@ void RunRound(const std::string& temp, Method* methods, int count, int round) {
     }
 }
 
+// The floor of a preview: one walk with FindFirstFileExA / FindNextFileA summing the sizes.
+std::uint64_t MinimalWalk(const std::string& folder, std::uint64_t& files) {
+    WIN32_FIND_DATAA data;
+    HANDLE h = FindFirstFileExA((folder + "\\*").c_str(), FindExInfoBasic, &data,
+                                FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (h == INVALID_HANDLE_VALUE) return 0;
+    std::uint64_t bytes = 0;
+    do {
+        const char* name = data.cFileName;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            bytes += MinimalWalk(folder + "\\" + name, files);
+        } else {
+            ++files;
+            bytes += (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+        }
+    } while (FindNextFileA(h, &data));
+    FindClose(h);
+    return bytes;
+}
+
+// The temp-files find step against the minimal walk on one tree, alternating which goes first.
+void BenchPreview(const std::string& temp, int rounds) {
+    const std::string root = temp + "\\preview";
+    MinimalDelete(root);
+    Check(CreateDirectoryA(root.c_str(), nullptr) != 0, "create " + root);
+    BuildTree(root);
+    SetEnvironmentVariableA("TEMP", root.c_str());
+    SetEnvironmentVariableA("TMP", root.c_str());
+    double find = 0, walk = 0;
+    std::uint64_t found = 0, walked = 0;
+    for (int round = 0; round < rounds; ++round) {
+        for (int turn = 0; turn < 2; ++turn) {
+            if ((round + turn) % 2 == 0) {
+                find += Seconds([&] { found = FindTempFiles().findings.files; });
+            } else {
+                walk += Seconds([&] {
+                    walked = 0;
+                    MinimalWalk(root, walked);
+                });
+            }
+        }
+    }
+    Check(found == walked, "the find step counts every file");
+    std::printf(
+        "preview of %llu temp files; %d round(s)\n  find step    %7.3f s\n"
+        "  minimal walk %7.3f s\n  ratio        %7.2f (target <= 1.20)\n",
+        static_cast<unsigned long long>(found), rounds, find / rounds, walk / rounds, find / walk);
+    MinimalDelete(root);
+}
+
 void LeaveNativeTree(const std::string& temp, const std::string& name) {
     const std::string native = temp + "\\" + name;
     MinimalDelete(native);
@@ -129,6 +183,10 @@ int main(int argc, char** argv) {
     const std::string temp = SandboxFolder("bench-temp");
     CreateDirectoryA(temp.c_str(), nullptr);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
+    if (argc > 2 && std::string(argv[2]) == "preview") {
+        BenchPreview(temp, rounds);
+        return 0;
+    }
     Method methods[] = {{"CleanTempFiles", RunCleanTempFiles},
                         {"cmd /c rd /s /q", RunCmdRd},
                         {"minimal loop", MinimalDelete}};

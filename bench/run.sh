@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine in the build folder's own prefix and sandbox.
 # Arguments: rounds (default 1), then which: all (default), temp, cookies, cookies-ie, cookies-ns,
-# cache, browser-db, firefox-db.
+# cache, browser-db, firefox-db, preview.
 # The temp-files benchmark also times a native "rm -rf" of an identical tree for scale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,6 +48,13 @@ fi
 if [ "$part" = all ] || [ "$part" = browser-db ]; then
     cmake --build --preset windows -j2 --target brisvane_bench_browser_db
     "$build/wine-run.sh" "$build/brisvane_bench_browser_db.exe" "$rounds" </dev/null
+fi
+
+# The previews of the temp files and of a History database against minimal walks and counts.
+if [ "$part" = all ] || [ "$part" = preview ]; then
+    cmake --build --preset windows -j2 --target brisvane_bench_temp brisvane_bench_browser_db
+    "$build/wine-run.sh" "$build/brisvane_bench_temp.exe" "$rounds" preview </dev/null
+    "$build/wine-run.sh" "$build/brisvane_bench_browser_db.exe" "$rounds" preview </dev/null
 fi
 
 # Firefox's places.sqlite clean against the same SQL run by a minimal program.

@@ -7,7 +7,7 @@ configure_file(${PROJECT_SOURCE_DIR}/tests/wine-run.sh.in ${CMAKE_BINARY_DIR}/wi
                                 WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
 
-set(BRISVANE_SYSTEM_LIBRARIES comctl32 shell32 advapi32 user32 gdi32 ole32 uuid version bcrypt
+set(BRISVANE_SYSTEM_LIBRARIES comctl32 shell32 advapi32 user32 gdi32 ole32 uuid version bcrypt shlwapi comdlg32
                               crypt32)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)

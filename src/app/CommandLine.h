@@ -29,9 +29,11 @@ Command ParseCommand(const std::string& argumentText);
 
 // The usage the program shows for "/?" and for an argument it does not know.
 inline constexpr const char* kUsageText =
-    "Usage: Brisvane.exe [/clean | /?]\r\n\r\n"
+    "Usage: Brisvane.exe [/clean | /preview:<file> | /?]\r\n\r\n"
     "/clean cleans the ticked items without a window.\r\n"
     "It exits with 0 when every item completed,\r\n"
     "1 when an item failed, 3 when none is ticked.\r\n\r\n"
+    "/preview:<file> writes what a clean would\r\n"
+    "remove now into the file.\r\n\r\n"
     "/? shows this text. Without an argument\r\n"
     "Brisvane opens its window.";

@@ -7,6 +7,7 @@
 #include "browser/BrowserDetection.h"
 #include "clean/CleanRun.h"
 #include "clean/RunClean.h"
+#include "files/FileSystem.h"
 #include "platform/UiServices.h"
 #include "settings/SettingsStore.h"
 #include "settings/cRegistry.h"
@@ -50,6 +51,22 @@ int CleanWithoutWindow() {
     }
 }
 
+int PreviewWithoutWindow(const std::string& file) {
+    DetectWindowsNT();
+    NoMessageUi ui;
+    const UiOverride silent(ui);
+    try {
+        cRegistry registry;
+        frmProgress progress;
+        const std::string text = RunPreviewText(registry, ReadStoredSettings(registry), progress);
+        if (text.empty()) return kExitNothingSelected;
+        ReplaceFileText(file, text);
+        return ui.messages == 0 ? kExitDone : kExitFailed;
+    } catch (const std::exception&) {
+        return kExitFailed;
+    }
+}
+
 std::optional<int> RunCommand(const Command& command) {
     switch (command.kind) {
         case Command::Kind::Clean:
@@ -57,8 +74,9 @@ std::optional<int> RunCommand(const Command& command) {
         case Command::Kind::Help:
             Ui().ShowMessage(kUsageText, MB_OK | MB_ICONINFORMATION);
             return kExitDone;
+        case Command::Kind::Preview:
+            return PreviewWithoutWindow(command.file);
         case Command::Kind::Invalid:
-        case Command::Kind::Preview:  // no preview to write yet: told as an unknown argument
             Ui().ShowMessage(kUsageText, MB_OK | MB_ICONEXCLAMATION);
             return kExitUsage;
         default:

@@ -15,6 +15,10 @@ inline constexpr int kExitNothingSelected = 3;
 // Runs the command and answers its exit status; nothing for the starts with a window.
 std::optional<int> RunCommand(const Command& command);
 
+// The preview of the items in force (app/frmPreview's text) written to the file, replacing it:
+// kExitDone, kExitFailed (nothing written, or not all of it) or kExitNothingSelected.
+int PreviewWithoutWindow(const std::string& file);
+
 // One clean run of the items in force (the user's settings under the policies), with no
 // message box: kExitDone, kExitFailed or kExitNothingSelected.
 int CleanWithoutWindow();

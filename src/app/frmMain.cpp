@@ -2,6 +2,7 @@
 
 #include "app/OptionBoxes.h"
 #include "app/frmMainIds.h"
+#include "app/frmPreview.h"
 #include "app/frmProgress.h"
 #include "browser/BrowserDetection.h"
 #include "browser/NetscapeProfiles.h"
@@ -140,6 +141,23 @@ void frmMain::MatchShutdownToPolicy() {
     InstallShutdownCleaning(effective, *registry_);
 }
 
+void frmMain::cmdPreview_Click() {
+    Ui().SetMousePointer(MousePointer::Hourglass);
+    Preview preview;
+    try {
+        frmProgress progress;
+        preview = RunPreview(*registry_, *settings_, progress);
+    } catch (...) {
+        Ui().SetMousePointer(MousePointer::Default);
+        throw;
+    }
+    Ui().SetMousePointer(MousePointer::Default);
+    if (!preview.ran) return;
+    frmPreview window(std::move(preview), UserNumberFormats());
+    window.ShowModal(Handle());
+    if (window.CleanNowChosen()) cmdClean_Click();
+}
+
 bool frmMain::RequestClose() {
     Form_QueryUnload();
     if (!Form_Unload()) return false;
@@ -198,6 +216,9 @@ void frmMain::OnCommand(int id, int code) {
     switch (id) {
         case IDC_CMDCLEAN:
             cmdClean_Click();
+            break;
+        case IDC_CMDPREVIEW:
+            cmdPreview_Click();
             break;
         case IDC_CMDHIDE:
             cmdHide_Click();

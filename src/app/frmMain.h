@@ -53,6 +53,9 @@ class frmMain : public Dialog {
 
     // "Clean Now": hourglass pointer, one clean run (not quiet), default pointer.
     void cmdClean_Click();
+    // "Preview": the find step of every ticked item (with the progress window when it is on),
+    // then the preview window, modally; its "Clean Now" runs cmdClean_Click.
+    void cmdPreview_Click();
     // "Cookie Options": hourglass pointer, then the cookie window for the default browser,
     // modally (the window restores the pointer once it has loaded).
     void cmdCookies_Click();

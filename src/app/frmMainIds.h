@@ -5,6 +5,7 @@
 #define IDC_CMDCLEAN 102
 #define IDC_CMDHIDE 103
 #define IDC_CMDCLOSE 104
+#define IDC_CMDPREVIEW 106
 #define IDC_STBMAIN 105
 
 // Page 0: general items.

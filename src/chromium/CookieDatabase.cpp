@@ -21,6 +21,22 @@ std::vector<std::string> HostKeys(sqlite::Database& db, const CookieTable& table
 
 }  // namespace
 
+std::vector<HostCount> CountCookieTable(const std::string& path, sqlite::OpenMode mode,
+                                        const CookieTable& table) {
+    sqlite::Database db = OpenForCounting(path, mode);
+    if (!HasTable(db, table.name)) return {};
+    const std::string host = QuotedName(table.hostColumn);
+    sqlite::Statement query = db.Prepare("SELECT " + host + ", count(*) FROM main." +
+                                         QuotedName(table.name) + " GROUP BY " + host);
+    std::vector<HostCount> counts;
+    while (query.Step()) counts.push_back({query.ColumnText(0), query.ColumnInt64(1)});
+    return counts;
+}
+
+std::vector<HostCount> CountCookieDatabase(const std::string& path, sqlite::OpenMode mode) {
+    return CountCookieTable(path, mode, kChromiumCookies);
+}
+
 long long CleanCookieTable(const std::string& path, const CookieTable& table,
                            const SiteKeepList& keep) {
     sqlite::Database db = OpenForCleaning(path);

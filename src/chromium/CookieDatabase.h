@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chromium/SiteKeepList.h"
+#include "sqlite/Database.h"
 
 namespace chromium {
 
@@ -16,6 +17,17 @@ struct CookieTable {
     std::string name;
     std::string hostColumn;
 };
+
+// The cookies of each host of the table as it is stored, for the find step: the clean
+// deletes the rows of exactly the hosts the keep-list does not keep. `mode`:
+// DatabaseCleaning.h.
+struct HostCount {
+    std::string host;
+    long long cookies = 0;
+};
+std::vector<HostCount> CountCookieTable(const std::string& path, sqlite::OpenMode mode,
+                                        const CookieTable& table);
+std::vector<HostCount> CountCookieDatabase(const std::string& path, sqlite::OpenMode mode);
 
 // Deletes every row of the table whose host the keep-list does not keep, and answers how many
 // went; a database without the table holds no cookies. Raises AppError as DatabaseCleaning.h

@@ -29,6 +29,21 @@ bool HasTable(sqlite::Database& db, const std::string& table) {
     return std::find(tables.begin(), tables.end(), table) != tables.end();
 }
 
+sqlite::Database OpenForCounting(const std::string& path, sqlite::OpenMode mode) {
+    // Each table is read once, so SQLite's default page cache serves: a larger one only costs
+    // the allocation of its pages.
+    sqlite::Database db(path, mode);
+    db.Execute("PRAGMA temp_store = MEMORY");
+    return db;
+}
+
+long long CountRows(sqlite::Database& db, const std::string& table, const std::string& condition) {
+    std::string sql = "SELECT count(*) FROM main." + QuotedName(table);
+    if (!condition.empty()) sql += " WHERE " + condition;
+    sqlite::Statement count = db.Prepare(sql);
+    return count.Step() ? count.ColumnInt64(0) : 0;
+}
+
 void CreateTempList(sqlite::Database& db, const std::string& name,
                     const std::vector<std::string>& values) {
     const std::string table = "temp." + QuotedName(name);

@@ -23,6 +23,26 @@ void FinishCleaning(sqlite::Database& db);
 
 bool HasTable(sqlite::Database& db, const std::string& table);
 
+// What a find step counts in a database, with the same conditions its clean deletes by:
+// rows per table (only tables with rows), and the history's pages and visits.
+struct TableCount {
+    std::string table;
+    long long rows = 0;
+};
+struct DatabaseCounts {
+    long long pages = 0;      // pages that go
+    long long visits = 0;     // visits that go
+    long long pagesKept = 0;  // bookmarked pages that stay
+    std::vector<TableCount> tables;
+};
+
+// Opens a database for counting only: `mode` Unchanged for a file read where it lies (no lock,
+// no file beside it), ReadOnly for a scratch copy whose WAL must be read.
+sqlite::Database OpenForCounting(const std::string& path, sqlite::OpenMode mode);
+
+// "SELECT count(*) FROM main.<table>" + " WHERE <condition>" when there is one.
+long long CountRows(sqlite::Database& db, const std::string& table, const std::string& condition);
+
 // Creates the temporary table `name` with one column, `value`, holding each of `values` once,
 // for statements that keep the rows whose text it lists. Temporary tables live in memory and
 // go with the connection.

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "chromium/DatabaseCleaning.h"
+
 namespace chromium {
 
 // One table's rows that a clean deletes: those `where` selects, with the kept pages' URLs in
@@ -20,6 +22,12 @@ struct FaviconStep {
 
 // In the order a clean runs them: the mappings first, since they decide which icons are used.
 extern const FaviconStep kFaviconSteps[3];
+
+// The rows CleanFaviconDatabase would delete, per table. The later steps' conditions name the
+// mappings that remain, so each is counted against the mappings that stay rather than after
+// they went. `mode`: DatabaseCleaning.h.
+DatabaseCounts CountFaviconDatabase(const std::string& path, sqlite::OpenMode mode,
+                                    const std::vector<std::string>& bookmarkedUrls);
 
 // `bookmarkedUrls` as BookmarkedUrls gives them. Raises AppError (DatabaseCleaning.h); on an
 // error nothing of the database has changed.

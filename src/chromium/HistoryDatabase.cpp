@@ -41,16 +41,40 @@ bool IsHistoryTable(const std::string& table) {
            table.rfind("clusters", 0) == 0;
 }
 
+// The `urls` rows that go: pages not bookmarked.
+constexpr const char* kUnkeptUrls = "url NOT IN (SELECT value FROM temp.kept_urls)";
+constexpr const char* kKeptUrls = "url IN (SELECT value FROM temp.kept_urls)";
+
 // Deletes the `urls` rows of pages not bookmarked and clears the visit data of the others.
 void KeepBookmarkedUrls(sqlite::Database& db, const std::vector<std::string>& bookmarkedUrls) {
     CreateTempList(db, "kept_urls", bookmarkedUrls);
-    db.Execute(
-        "DELETE FROM main.urls WHERE url NOT IN (SELECT value FROM temp.kept_urls);"
-        "UPDATE main.urls SET visit_count = 0, typed_count = 0, last_visit_time = 0;"
-        "DROP TABLE temp.kept_urls");
+    db.Execute(std::string("DELETE FROM main.urls WHERE ") + kUnkeptUrls +
+               ";"
+               "UPDATE main.urls SET visit_count = 0, typed_count = 0, last_visit_time = 0;"
+               "DROP TABLE temp.kept_urls");
 }
 
 }  // namespace
+
+DatabaseCounts CountHistoryDatabase(const std::string& path, sqlite::OpenMode mode,
+                                    const std::vector<std::string>& bookmarkedUrls) {
+    sqlite::Database db = OpenForCounting(path, mode);
+    DatabaseCounts counts;
+    std::vector<std::string> tables = db.TableNames();
+    for (const std::string& table : tables) {
+        if (!IsHistoryTable(table)) continue;
+        const long long rows = CountRows(db, table, "");
+        if (table == "visits") counts.visits = rows;
+        if (rows != 0) counts.tables.push_back({table, rows});
+    }
+    if (std::find(tables.begin(), tables.end(), "urls") != tables.end()) {
+        CreateTempList(db, "kept_urls", bookmarkedUrls);
+        counts.pages = CountRows(db, "urls", kUnkeptUrls);
+        counts.pagesKept = CountRows(db, "urls", kKeptUrls);
+        if (counts.pages != 0) counts.tables.push_back({"urls", counts.pages});
+    }
+    return counts;
+}
 
 void CleanHistoryDatabase(const std::string& path, const std::vector<std::string>& bookmarkedUrls) {
     sqlite::Database db = OpenForCleaning(path);

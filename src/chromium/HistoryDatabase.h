@@ -8,12 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "chromium/DatabaseCleaning.h"
+
 namespace chromium {
 
 // The tables emptied whole; besides these, every table whose name starts with "clusters".
 extern const std::vector<std::string> kHistoryTables;
 // The files beside `History` that hold history too, deleted whole by the caller.
 extern const std::vector<std::string> kHistorySideFiles;
+
+// What CleanHistoryDatabase would remove: pages (`urls` rows not bookmarked), visits, the
+// bookmarked pages kept, and the rows of every table it empties. `mode`: DatabaseCleaning.h.
+DatabaseCounts CountHistoryDatabase(const std::string& path, sqlite::OpenMode mode,
+                                    const std::vector<std::string>& bookmarkedUrls);
 
 // `bookmarkedUrls` as BookmarkedUrls gives them. Raises AppError (DatabaseCleaning.h); on an
 // error nothing of the database has changed.

@@ -3,6 +3,7 @@
 #include "chromium/FaviconDatabase.h"
 #include "chromium/HistoryDatabase.h"
 #include "chromium/ProfileLayout.h"
+#include "clean/DatabaseFinding.h"
 #include "clean/FirstFailure.h"
 #include "clean/ProfileParts.h"
 #include "files/FileBytes.h"
@@ -16,51 +17,89 @@ std::vector<std::string> BookmarksOf(const FoundProfile& found) {
     return chromium::BookmarkedUrls(ReadFileBytes(path));
 }
 
+using Count = chromium::DatabaseCounts (*)(const std::string&, sqlite::OpenMode,
+                                           const std::vector<std::string>&);
+using Clean = void (*)(const std::string&, const std::vector<std::string>&);
+
 // The history database, its side files, the icons of the pages it held and the jump list's
 // icons: each is cleaned although another fails. The bookmarks are read first, so that an
 // unreadable Bookmarks file changes nothing.
-void History(const FoundProfile& found) {
-    const std::vector<std::string> bookmarks = BookmarksOf(found);
-    FirstFailure failure;
-    using Clean = void (*)(const std::string&, const std::vector<std::string>&);
-    auto database = [&](const char* name, Clean clean) {
-        const std::string path = found.Folder() + "\\" + name;
-        if (FileExists(path)) failure.Attempt([&] { clean(path, bookmarks); });
-    };
-    database(chromium::kHistory, chromium::CleanHistoryDatabase);
-    database(chromium::kFavicons, chromium::CleanFaviconDatabase);
-    for (const std::string& side : chromium::kHistorySideFiles) {
-        failure.Attempt([&] { RemoveIfPresent(found.Folder() + "\\" + side); });
-        failure.Attempt([&] { RemoveIfPresent(found.Folder() + "\\" + side + "-journal"); });
-    }
-    for (const std::string& folder : chromium::kJumpListIconFolders)
-        failure.Attempt([&] { EmptyFolder(found.Folder() + "\\" + folder); });
-    failure.Raise();
+FoundPart History(const FoundProfile& found) {
+    return FindPart([&](Findings& findings) -> std::function<void()> {
+        const std::vector<std::string> bookmarks = BookmarksOf(found);
+        std::vector<std::pair<std::string, Clean>> databases;
+        auto database = [&](const char* name, Count count, Clean clean) {
+            const std::string path = found.Folder() + "\\" + name;
+            if (!FileExists(path)) return;
+            AddCounts(name,
+                      CountDatabase(path,
+                                    [&](const std::string& at, sqlite::OpenMode mode) {
+                                        return count(at, mode, bookmarks);
+                                    }),
+                      findings);
+            databases.emplace_back(path, clean);
+        };
+        database(chromium::kHistory, chromium::CountHistoryDatabase,
+                 chromium::CleanHistoryDatabase);
+        database(chromium::kFavicons, chromium::CountFaviconDatabase,
+                 chromium::CleanFaviconDatabase);
+        FoundFiles files;
+        for (const std::string& name : chromium::kHistorySideFiles) {
+            files.FindFile(found.Folder() + "\\" + name, findings);
+            files.FindFile(found.Folder() + "\\" + name + "-journal", findings);
+        }
+        for (const std::string& folder : chromium::kJumpListIconFolders)
+            files.FindFolder(found.Folder() + "\\" + folder, false, findings);
+        return [databases, bookmarks, files] {
+            FirstFailure failure;
+            for (const auto& [path, clean] : databases)
+                failure.Attempt([&] { clean(path, bookmarks); });
+            failure.Attempt([&] { files.Remove(); });
+            failure.Raise();
+        };
+    });
 }
 
-void Cookies(const FoundProfile& found, const chromium::SiteKeepList& keep) {
-    for (const std::string& relative : chromium::kCookieDatabases) {
-        const std::string path = found.Folder() + "\\" + relative;
-        if (FileExists(path)) chromium::CleanCookieDatabase(path, keep);
-    }
+FoundPart Cookies(const FoundProfile& found, const chromium::SiteKeepList& keep) {
+    return FindPart([&](Findings& findings) -> std::function<void()> {
+        std::vector<std::string> databases;
+        for (const std::string& relative : chromium::kCookieDatabases) {
+            const std::string path = found.Folder() + "\\" + relative;
+            if (!FileExists(path)) continue;
+            AddCookieCounts(relative, CountDatabase(path, chromium::CountCookieDatabase), keep,
+                            findings);
+            databases.push_back(path);
+        }
+        return [databases, &keep] {
+            for (const std::string& path : databases) chromium::CleanCookieDatabase(path, keep);
+        };
+    });
 }
 
-void Cache(const FoundProfile& found) {
-    for (const std::string& folder : chromium::kProfileCaches) {
-        EmptyFolder(found.CacheFolder() + "\\" + folder);
-    }
-    for (const std::string& folder : chromium::kBrowserCaches) {
-        EmptyFolder(found.cacheRoot + "\\" + folder);
-    }
+FoundPart Cache(const FoundProfile& found) {
+    return FindPart([&](Findings& findings) -> std::function<void()> {
+        FoundFiles caches;
+        for (const std::string& folder : chromium::kProfileCaches) {
+            caches.FindFolder(found.CacheFolder() + "\\" + folder, false, findings);
+        }
+        for (const std::string& folder : chromium::kBrowserCaches) {
+            caches.FindFolder(found.cacheRoot + "\\" + folder, false, findings);
+        }
+        return [caches] { caches.Remove(); };
+    });
 }
 
-void Sessions(const FoundProfile& found) {
-    for (const std::string& folder : chromium::kSessionFolders) {
-        EmptyFolder(found.Folder() + "\\" + folder, true);
-    }
-    for (const std::string& name : chromium::kSessionFiles) {
-        RemoveIfPresent(found.Folder() + "\\" + name);
-    }
+FoundPart Sessions(const FoundProfile& found) {
+    return FindPart([&](Findings& findings) -> std::function<void()> {
+        FoundFiles sessions;
+        for (const std::string& folder : chromium::kSessionFolders) {
+            sessions.FindFolder(found.Folder() + "\\" + folder, true, findings);
+        }
+        for (const std::string& name : chromium::kSessionFiles) {
+            sessions.FindFile(found.Folder() + "\\" + name, findings);
+        }
+        return [sessions] { sessions.Remove(); };
+    });
 }
 
 }  // namespace

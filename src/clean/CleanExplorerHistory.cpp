@@ -3,6 +3,7 @@
 // computer goes, since its name is the computer's. Neighbouring keys and values (Explorer's
 // settings, the shell folders, UserAssist's own "Settings") are never listed.
 #include "clean/CleanItems.h"
+#include "clean/FoundItem.h"
 #include "clean/GeneralCleaning.h"
 #include "clean/RegistryTraces.h"
 #include "settings/RegistryPaths.h"
@@ -64,9 +65,24 @@ std::vector<RegistryTrace> FindExplorerHistory(cRegistry& registry) {
     return traces;
 }
 
+FoundRow FindExplorerHistoryItem(cRegistry& registry) {
+    Findings findings;
+    FindFailure failure;
+    std::vector<RegistryTrace> traces;
+    failure.Catch(findings, [&] { traces = FindExplorerHistory(registry); });
+    for (const RegistryTrace& trace : traces) {
+        ++findings.entries;
+        const std::string key = "HKEY_CURRENT_USER\\" + trace.key;
+        findings.AddLine(trace.wholeKey ? key : key + ": " + trace.value);
+    }
+    return ItemRow(CleanItem::ExplorerHistory, std::move(findings),
+                   [&registry, failure, traces](std::string&) {
+                       failure.Rethrow();
+                       RemoveRegistryTraces(registry, traces);
+                       return true;
+                   });
+}
+
 void CleanExplorerHistory(cRegistry& registry, std::string& report) {
-    WriteItemBlock(CleanItem::ExplorerHistory, report, [&] {
-        RemoveRegistryTraces(registry, FindExplorerHistory(registry));
-        return true;
-    });
+    FindExplorerHistoryItem(registry).clean(report);
 }

@@ -16,3 +16,10 @@ void WriteItemBlock(CleanItem item, std::string& report, const std::function<boo
     const CleanItemInfo& info = ItemInfo(item);
     WriteReportBlock(report, info.title, info.rule, body);
 }
+
+std::string CheckingCaption(const CleanItemInfo& info) {
+    std::string caption = info.caption;
+    const std::string cleaning = "Cleaning: ";
+    if (caption.starts_with(cleaning)) caption.replace(0, cleaning.size(), "Checking: ");
+    return caption;
+}

@@ -1,10 +1,10 @@
 // The table of the eleven cleaning items, the one place that knows an item. Each row, in the
 // fixed order of a run: the item, the cSettings property that selects it, the caption the
 // progress window shows while it runs (after "Brisvane is Currently "), the title of its report
-// block, what a failure leaves in the block, and the call of its routine (CleanRoutines.cpp
-// makes it with the run's context `c` and report text `r`). "Other Browsers" writes one block
-// per ticked profile, titled by the profile, under its row's rule. A new item is one row here
-// and its routine.
+// block, what a failure leaves in the block, and the call of its find step (CleanRoutines.cpp
+// makes it with the run's context `c`), which answers what it found and the clean step that
+// removes it (FoundItem.h). "Other Browsers" finds and writes one block per ticked profile,
+// titled by the profile, under its row's rule. A new item is one row here and its find step.
 #pragma once
 
 #include <array>
@@ -18,32 +18,32 @@
 // clang-format off
 #define BRISVANE_CLEAN_ITEMS(ROW)                                                              \
     ROW(RunHistory, Run, "Cleaning: Run History...", "Cleaning Run History",                   \
-        kCompletedAnyway, CleanRunHistory(c.registry, r))                                      \
+        kCompletedAnyway, FindRunHistory(c.registry))                                      \
     ROW(DocumentHistory, DocumentHistory, "Cleaning: Document History...",                     \
-        "Cleaning Document History", kErrorLine, CleanShellHistory(c.registry, r, kFalse))     \
+        "Cleaning Document History", kErrorLine, FindShellHistory(c.registry, kFalse))     \
     ROW(FindSearchHistory, FindSearch, "Cleaning: Find/Search History...",                     \
-        "Cleaning Find/Search History", kErrorLine, CleanShellHistory(c.registry, r, kTrue))   \
+        "Cleaning Find/Search History", kErrorLine, FindShellHistory(c.registry, kTrue))   \
     ROW(ExplorerHistory, ExplorerHistory, "Cleaning: Explorer History...",                     \
-        "Cleaning Explorer History", kErrorLine, CleanExplorerHistory(c.registry, r))          \
+        "Cleaning Explorer History", kErrorLine, FindExplorerHistoryItem(c.registry))          \
     ROW(TempFiles, TempFiles, "Cleaning: Temp Files...", "Cleaning Temp Files", kErrorLine,    \
-        CleanTempFiles(c.registry, r))                                                         \
+        FindTempFiles())                                                         \
     ROW(InternetCookies, InternetCookies, "Cleaning: Internet Cookies...",                     \
         "Cleaning Internet Cookies", kSilent,                                                  \
-        CleanCookies(c.registry, r, c.browser, c.settings))                                    \
+        FindCookies(c.registry, c.browser, c.settings, c.preview))                                    \
     ROW(InternetHistory, InternetHistory, "Cleaning: Internet History...",                     \
         "Cleaning Internet History", kSilent,                                                  \
-        CleanInternetHistory(r, c.browser, c.profileFolder))                                   \
+        FindInternetHistory(c.browser, c.profileFolder))                                   \
     ROW(TempInternetFiles, TempInternet, "Cleaning: Temporary Internet Files...",              \
         "Cleaning Temporary Internet Files", kSilent,                                          \
-        CleanTempInternetFiles(c.registry, r, c.browser, c.profileFolder))                     \
+        FindTempInternetFiles(c.registry, c.browser, c.profileFolder))                     \
     ROW(InternetURLHistory, InternetURLHistory, "Cleaning: Internet URL History...",           \
         "Cleaning Internet URL History", kSilent,                                              \
-        CleanURLHistory(c.registry, r, c.browser, c.profileFolder))                            \
+        FindURLHistory(c.registry, c.browser, c.profileFolder))                            \
     ROW(OtherBrowsers, OtherBrowsers, "Cleaning: Other Browsers...",                           \
         "Cleaning Other Browsers", kErrorLine,                                                 \
-        CleanOtherBrowsers(c.otherBrowsers, r))                                                \
+        FindOtherBrowsers(c.otherBrowsers))                                                \
     ROW(RecycleBin, RecycleBin, "Cleaning: Recycle Bin...", "Cleaning Recycle Bin",            \
-        kErrorLine, EmptyRecycleBin(r))
+        kErrorLine, FindRecycleBin())
 // clang-format on
 
 #define BRISVANE_CLEAN_ITEM_NAME(item, setting, caption, title, rule, routine) item,
@@ -64,6 +64,8 @@ inline constexpr std::array kCleanItems{BRISVANE_CLEAN_ITEMS(BRISVANE_CLEAN_ITEM
 #undef BRISVANE_CLEAN_ITEM_INFO
 
 inline constexpr const char* kProgressPrefix = "Brisvane is Currently ";
+// A preview's caption for an item: its caption with "Checking: " for "Cleaning: ".
+std::string CheckingCaption(const CleanItemInfo& info);
 
 // The row of an item.
 const CleanItemInfo& ItemInfo(CleanItem item);

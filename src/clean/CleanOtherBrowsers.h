@@ -9,6 +9,7 @@
 
 #include "browser/OtherBrowsers.h"
 #include "chromium/SiteKeepList.h"
+#include "clean/FoundItem.h"
 #include "settings/BrowserSettings.h"
 #include "settings/Policies.h"
 
@@ -28,6 +29,9 @@ struct OtherBrowsersRun {
 // The user's ticks, parts and sites with the policies applied over them; stores nothing.
 // Raises AppError when the settings cannot be read.
 OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry, const PolicySet& policies = {});
+
+// The find step: one row per ticked profile, named as its report block.
+std::vector<FoundRow> FindOtherBrowsers(const OtherBrowsersRun& run);
 
 // Cleans the ticked parts of every ticked profile.
 void CleanOtherBrowsers(const OtherBrowsersRun& run, std::string& report);

@@ -72,3 +72,31 @@ int CleanExitCode(const std::string& report) {
     }
     return ended ? 0 : 1;
 }
+
+Preview RunPreviewSteps(const cSettings& settings, IProgress& progress, ICleanRunHost& host) {
+    const bool display = settings.DisplayProgress() != kFalse;
+    const std::int16_t count = CountSelectedItems(settings);
+    Preview preview;
+    if (count == 0) {
+        host.Tell(kNoItemsMessage);
+        return preview;
+    }
+    preview.ran = true;
+    std::string date = host.Date();
+    preview.start = date + " " + host.Time();
+    if (display) {
+        progress.SetMax(static_cast<float>(count + 1));
+        progress.Show();
+        progress.SetValue(1);
+        host.DoEvents();
+    }
+    for (const CleanItemInfo& info : kCleanItems) {
+        if ((settings.*info.selected)() == kFalse) continue;
+        if (display) Advance(progress, host, std::string(kProgressPrefix) + CheckingCaption(info));
+        for (PreviewRow& row : host.Find(info)) preview.rows.push_back(std::move(row));
+    }
+    date = host.Date();
+    preview.end = date + " " + host.Time();
+    if (display) progress.Unload();
+    return preview;
+}

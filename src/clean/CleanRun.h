@@ -4,8 +4,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "clean/CleanItems.h"
+#include "clean/Findings.h"
 
 class IProgress;
 
@@ -23,6 +25,8 @@ class ICleanRunHost {
     virtual std::string Time() = 0;  // another reading, "hh:mm:ss"
     virtual void Tell(const std::string& message) = 0;
     virtual void Clean(const CleanItemInfo& item, std::string& report) = 0;
+    // The item's find step alone: its preview rows.
+    virtual std::vector<PreviewRow> Find(const CleanItemInfo& item) = 0;
     virtual void WriteReport(const std::string& report) = 0;
 };
 
@@ -35,3 +39,16 @@ int CleanExitCode(const std::string& report);
 // text ("" when the run ended before cleaning anything).
 std::string RunCleanSteps(const cSettings& settings, Boolean quiet, IProgress& progress,
                           ICleanRunHost& host);
+
+// What a preview found, with the date and time it started and ended ("<date> <time>").
+struct Preview {
+    bool ran = false;  // false when no item was selected
+    std::string start;
+    std::string end;
+    std::vector<PreviewRow> rows;
+};
+
+// A preview: the find step of each selected item in the run's order, with the progress window
+// when DisplayProgress is on (captions "Checking: ..."), without the clean's pauses. With no
+// item selected it tells kNoItemsMessage and finds nothing.
+Preview RunPreviewSteps(const cSettings& settings, IProgress& progress, ICleanRunHost& host);

@@ -2,6 +2,8 @@
 
 #include "clean/CleanItems.h"
 #include "clean/DeleteEach.h"
+#include "clean/FoundItem.h"
+#include "clean/FoundRegistry.h"
 #include "clean/GeneralCleaning.h"
 #include "clean/RegistryTraces.h"
 #include "clean/ReportText.h"
@@ -66,33 +68,62 @@ std::string RecentFolder(cRegistry& registry) {
     return path;
 }
 
-// Deletes the files directly in the Recent folder; subfolders stay.
-void EmptyRecentFolder(const std::string& path, std::string& report) {
+// The files directly in the Recent folder; subfolders stay.
+std::vector<File> RecentFiles(const std::string& path) {
     if (!path.empty() && IsProtectedFolder(path)) {
         throw AppError(err::kPathNotFound, "CleanShellHistory",
                        "The Recent folder " + path + " is not a folder of its own");
     }
-    DeleteEach(GetFolder(path).Files(), FileInUseLine, report);
+    return GetFolder(path).Files();
 }
 
 }  // namespace
 
 // The Run history may not exist: a failure here is not worth a line in the report.
-void CleanRunHistory(cRegistry& registry, std::string& report) {
-    WriteItemBlock(CleanItem::RunHistory, report, [&] {
+FoundRow FindRunHistory(cRegistry& registry) {
+    Findings findings;
+    SkippingRegistryFailure([&] { FindKeyValues(registry, regpath::kRunMru, findings); });
+    return ItemRow(CleanItem::RunHistory, std::move(findings), [&registry](std::string&) {
         SelectKey(registry, regpath::kRunMru);
         registry.DeleteKey();
         return true;
     });
 }
 
-void CleanShellHistory(cRegistry& registry, std::string& report, Boolean find) {
+FoundRow FindShellHistory(cRegistry& registry, Boolean find) {
     const CleanItem item =
         find != kFalse ? CleanItem::FindSearchHistory : CleanItem::DocumentHistory;
-    WriteItemBlock(item, report, [&] {
-        if (find != kFalse) EmptyFindHistory(registry);
-        EmptyRecentFolder(RecentFolder(registry), report);
-        if (find == kFalse && Program().windows7OrLater) ClearShellRecentItems(registry);
-        return true;
+    const bool recentItems = find == kFalse && Program().windows7OrLater;
+    Findings findings;
+    SkippingRegistryFailure([&] {
+        if (find == kFalse) return;
+        FindKeyValues(registry, regpath::kDocFindSpecMru, findings);
+        if (Program().windows7OrLater) FindKeyValues(registry, regpath::kWordWheelQuery, findings);
     });
+    std::vector<File> files;
+    FindFailure failure;
+    failure.Catch(findings, [&] {
+        files = RecentFiles(RecentFolder(registry));
+        for (const File& file : files) findings.AddFile(file.Path(), file.Size());
+    });
+    if (recentItems) {
+        SkippingRegistryFailure(
+            [&] { FindKeyTreeValues(registry, regpath::kRecentDocs, findings); });
+    }
+    return ItemRow(item, std::move(findings),
+                   [&registry, find, recentItems, failure, files](std::string& report) {
+                       if (find != kFalse) EmptyFindHistory(registry);
+                       failure.Rethrow();
+                       DeleteEach(files, FileInUseLine, report);
+                       if (recentItems) ClearShellRecentItems(registry);
+                       return true;
+                   });
+}
+
+void CleanRunHistory(cRegistry& registry, std::string& report) {
+    FindRunHistory(registry).clean(report);
+}
+
+void CleanShellHistory(cRegistry& registry, std::string& report, Boolean find) {
+    FindShellHistory(registry, find).clean(report);
 }

@@ -2,6 +2,8 @@
 
 #include "clean/CleanItems.h"
 #include "clean/DeleteEach.h"
+#include "clean/FoundFiles.h"
+#include "clean/FoundItem.h"
 #include "clean/InternetCleaning.h"
 #include "clean/ReportText.h"
 #include "files/FileSystem.h"
@@ -29,34 +31,86 @@ std::string IECacheFolder(cRegistry& registry) {
     return path;
 }
 
-// The files directly in a folder that the browser does not keep open for its index.
-std::vector<File> FilesButIndex(const Folder& folder) {
-    std::vector<File> files = folder.Files();
-    std::erase_if(files, [](const File& file) { return file.Name() == kIndex; });
+// The files but the index the browser keeps open.
+std::vector<File> ButIndex(std::vector<File> files, Findings& findings) {
+    std::erase_if(files, [&](const File& file) {
+        if (file.Name() != kIndex) return false;
+        findings.AddKept(file.Path(), "the cache's index");
+        return true;
+    });
     return files;
 }
 
-// Deletes a subfolder's files but its "index.dat", then, unless it is kept, the subfolder with
+// A subfolder of the cache: its files but "index.dat" go first, then the subfolder with
 // everything below it. A link is never entered: only the link itself goes.
-void CleanSubfolder(const Folder& folder, bool keep, std::string& report) {
-    if (!folder.IsLink()) DeleteEach(FilesButIndex(folder), FileInUseLine, report);
-    if (!keep) DeleteEach(std::vector<Folder>{folder}, CacheFolderInUseLine, report);
+struct CacheSubfolder {
+    FolderTree tree;
+    std::vector<File> files;
+};
+
+CacheSubfolder FindSubfolder(FolderTree tree, Findings& findings) {
+    CacheSubfolder sub{std::move(tree), {}};
+    const std::size_t root = sub.tree.Entries().size();
+    for (const FolderTree::Entry& entry : sub.tree.Entries()) {
+        if (entry.IsFolder() || entry.parent != root) continue;
+        File file(entry.path, entry.size, entry.attributes);
+        if (file.Name() != kIndex) sub.files.push_back(std::move(file));
+    }
+    AddTree(sub.tree, findings);
+    return sub;
 }
 
-void WalkCache(const std::string& path, std::string& report) {
+void CleanSubfolder(const CacheSubfolder& sub, std::string& report) {
+    DeleteEach(sub.files, FileInUseLine, report);
+    DeleteEach(std::vector<FolderTree>{sub.tree}, CacheFolderInUseLine, report);
+}
+
+// What the cache walk removes, each folder listed once: the cache's own files and subfolders,
+// then the files of its "Content.IE5" folder but the index, and that folder's subfolders.
+// `error` tells a folder that is not one of its own.
+struct CacheListing {
+    std::string error;
+    std::vector<File> files;
+    std::vector<CacheSubfolder> subfolders;
+    std::vector<File> contentFiles;
+};
+
+void FindSubfolders(std::vector<FolderTree> trees, CacheListing& listing, Findings& findings) {
+    for (FolderTree& tree : trees) {
+        listing.subfolders.push_back(FindSubfolder(std::move(tree), findings));
+    }
+}
+
+CacheListing FindCache(const std::string& path, Findings& findings) {
     const Folder cache = GetFolder(path);
+    CacheListing listing;
     if (IsProtectedFolder(path)) {
-        report += ErrorLine("The cache folder " + path + " is not a folder of its own");
+        listing.error = "The cache folder " + path + " is not a folder of its own";
+        findings.AddLine("Error: " + listing.error);
+        return listing;
+    }
+    FolderContents top = ListFolderContents(path, false, kContent);
+    listing.files = std::move(top.files);
+    for (const File& file : listing.files) findings.AddFile(file.Path(), file.Size());
+    FindSubfolders(std::move(top.folders), listing, findings);
+
+    const std::string content = path + "\\" + kContent;
+    if (!FolderExists(content) || Folder(content).IsLink()) return listing;
+    FolderContents inside = ListFolderContents(content);
+    listing.contentFiles = ButIndex(std::move(inside.files), findings);
+    for (const File& file : listing.contentFiles) findings.AddFile(file.Path(), file.Size());
+    FindSubfolders(std::move(inside.folders), listing, findings);
+    return listing;
+}
+
+void WalkCache(const CacheListing& listing, std::string& report) {
+    if (!listing.error.empty()) {
+        report += ErrorLine(listing.error);
         return;
     }
-    DeleteEach(cache.Files(), FileInUseLine, report);
-    for (const Folder& sub : cache.SubFolders()) {
-        CleanSubfolder(sub, sub.Name() == kContent, report);
-    }
-
-    const Folder content(path + "\\" + kContent);
-    if (!FolderExists(content.Path()) || content.IsLink()) return;
-    for (const Folder& sub : content.SubFolders()) CleanSubfolder(sub, false, report);
+    DeleteEach(listing.files, FileInUseLine, report);
+    DeleteEach(listing.contentFiles, FileInUseLine, report);
+    for (const CacheSubfolder& sub : listing.subfolders) CleanSubfolder(sub, report);
 }
 
 std::string NetscapeFileInUseLines(const std::string& /*fileName*/) {
@@ -64,13 +118,15 @@ std::string NetscapeFileInUseLines(const std::string& /*fileName*/) {
            ReportLine("Please Ensure that Netscape is NOT running.");
 }
 
-// Deletes the files directly in the profile's "cache" folder; its subfolders stay.
-void EmptyNetscapeCache(const std::string& profileFolder, std::string& report) {
+// The files directly in the profile's "cache" folder; its subfolders stay.
+std::vector<File> FindNetscapeCache(const std::string& profileFolder, Findings& findings) {
     if (profileFolder.empty()) {
         // The bare name would point at the root of the current drive.
         throw AppError(err::kPathNotFound, "CleanTempInternetFiles", "Path not found");
     }
-    DeleteEach(GetFolder(profileFolder + "\\cache").Files(), NetscapeFileInUseLines, report);
+    std::vector<File> files = GetFolder(profileFolder + "\\cache").Files();
+    for (const File& file : files) findings.AddFile(file.Path(), file.Size());
+    return files;
 }
 
 }  // namespace
@@ -79,20 +135,45 @@ void CleanIECacheFolder(std::string& report, const std::string& browser,
                         const std::string& cacheFolder) {
     if (browser != "IE") return;
     ReportFailures(report, FailureRule::kErrorLine, [&] {
-        WalkCache(cacheFolder, report);
+        Findings unused;
+        WalkCache(FindCache(cacheFolder, unused), report);
         return false;  // part of a block: the block's routine ends it
     });
 }
 
+FoundRow FindTempInternetFiles(cRegistry& registry, const std::string& browser,
+                               const std::string& profileFolder) {
+    Findings findings;
+    FindFailure failure;       // of the whole item
+    FindFailure cacheFailure;  // of the cache walk, told in the block as an error line
+    CacheListing cache;
+    std::vector<File> netscape;
+    failure.Catch(findings, [&] {
+        if (browser == "IE") {
+            const std::string path = IECacheFolder(registry);
+            cacheFailure.Catch(findings, [&] { cache = FindCache(path, findings); });
+        } else {
+            netscape = FindNetscapeCache(profileFolder, findings);
+        }
+    });
+    return ItemRow(CleanItem::TempInternetFiles, std::move(findings),
+                   [browser, failure, cacheFailure, cache, netscape](std::string& report) {
+                       failure.Rethrow();
+                       if (browser == "IE") {
+                           ReportFailures(report, FailureRule::kErrorLine, [&] {
+                               cacheFailure.Rethrow();
+                               WalkCache(cache, report);
+                               return false;  // the block's own end follows
+                           });
+                           if (!Program().automaticMode) Program().interactiveCache = true;
+                       } else {
+                           DeleteEach(netscape, NetscapeFileInUseLines, report);
+                       }
+                       return true;
+                   });
+}
+
 void CleanTempInternetFiles(cRegistry& registry, std::string& report, const std::string& browser,
                             const std::string& profileFolder) {
-    WriteItemBlock(CleanItem::TempInternetFiles, report, [&] {
-        if (browser == "IE") {
-            CleanIECacheFolder(report, browser, IECacheFolder(registry));
-            if (!Program().automaticMode) Program().interactiveCache = true;
-        } else {
-            EmptyNetscapeCache(profileFolder, report);
-        }
-        return true;
-    });
+    FindTempInternetFiles(registry, browser, profileFolder).clean(report);
 }

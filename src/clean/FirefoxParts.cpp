@@ -1,3 +1,4 @@
+#include "clean/DatabaseFinding.h"
 #include "clean/FirstFailure.h"
 #include "clean/ProfileParts.h"
 #include "files/FileSystem.h"
@@ -6,14 +7,9 @@
 #include "firefox/FormHistory.h"
 #include "firefox/PlacesDatabase.h"
 #include "firefox/ProfileLayout.h"
+#include "platform/NumberText.h"
 
 namespace {
-
-// Runs `clean` on the profile's database `name` when the profile has one.
-void IfPresent(const FoundProfile& found, const char* name, void (*clean)(const std::string&)) {
-    const std::string path = found.Folder() + "\\" + name;
-    if (FileExists(path)) clean(path);
-}
 
 // The icons against the places that remain; without places.sqlite nothing tells which pages
 // remain, so the icons stay as they are.
@@ -24,39 +20,81 @@ void CleanFavicons(const std::string& path) {
 
 // The places (then the icons of the pages that left them), the form history, the sites visited
 // over HTTPS and the jump list's icons: each is cleaned although another fails.
-void History(const FoundProfile& found) {
-    FirstFailure failure;
-    // The icons only after the places were cleaned: the places that remain decide them.
-    failure.Attempt([&] {
-        IfPresent(found, firefox::kPlaces, firefox::CleanPlacesDatabase);
-        IfPresent(found, firefox::kFavicons, CleanFavicons);
+FoundPart History(const FoundProfile& found) {
+    return FindPart([&](Findings& findings) -> std::function<void()> {
+        const std::string places = found.Folder() + "\\" + firefox::kPlaces;
+        const std::string icons = found.Folder() + "\\" + firefox::kFavicons;
+        const std::string forms = found.Folder() + "\\" + firefox::kFormHistory;
+        const bool hasPlaces = FileExists(places);
+        const bool hasIcons = hasPlaces && FileExists(icons);
+        const bool hasForms = FileExists(forms);
+        if (hasPlaces) {
+            AddCounts(firefox::kPlaces, CountDatabase(places, firefox::CountPlacesDatabase),
+                      findings);
+        }
+        // Which icons go is decided by the places that remain after their clean.
+        if (hasIcons)
+            findings.AddLine(std::string(firefox::kFavicons) + ": the icons of pages that go");
+        if (hasForms) {
+            const auto searches =
+                static_cast<std::uint64_t>(CountDatabase(forms, firefox::CountFormHistory));
+            findings.entries += searches;
+            if (searches != 0) {
+                findings.AddLine(std::string(firefox::kFormHistory) + ": moz_formhistory " +
+                                 CountText(searches));
+            }
+        }
+        FoundFiles files;
+        for (const std::string& name : firefox::kSiteSecurityFiles)
+            files.FindFile(found.Folder() + "\\" + name, findings);
+        files.FindWholeFolder(found.CacheFolder() + "\\" + firefox::kJumpListCache, findings);
+        return [places, icons, forms, hasPlaces, hasIcons, hasForms, files] {
+            FirstFailure failure;
+            // The icons only after the places were cleaned: the places that remain decide them.
+            failure.Attempt([&] {
+                if (hasPlaces) firefox::CleanPlacesDatabase(places);
+                if (hasIcons) CleanFavicons(icons);
+            });
+            failure.Attempt([&] {
+                if (hasForms) firefox::CleanFormHistory(forms);
+            });
+            failure.Attempt([&] { files.Remove(); });
+            failure.Raise();
+        };
     });
-    failure.Attempt([&] { IfPresent(found, firefox::kFormHistory, firefox::CleanFormHistory); });
-    for (const std::string& name : firefox::kSiteSecurityFiles)
-        failure.Attempt([&] { RemoveIfPresent(found.Folder() + "\\" + name); });
-    failure.Attempt(
-        [&] { RemoveFolderIfPresent(found.CacheFolder() + "\\" + firefox::kJumpListCache); });
-    failure.Raise();
 }
 
-void Cookies(const FoundProfile& found, const chromium::SiteKeepList& keep) {
-    const std::string path = found.Folder() + "\\" + firefox::kCookies;
-    if (FileExists(path)) firefox::CleanFirefoxCookies(path, keep);
+FoundPart Cookies(const FoundProfile& found, const chromium::SiteKeepList& keep) {
+    return FindPart([&](Findings& findings) -> std::function<void()> {
+        const std::string path = found.Folder() + "\\" + firefox::kCookies;
+        if (!FileExists(path)) return [] {};
+        AddCookieCounts(firefox::kCookies, CountDatabase(path, firefox::CountFirefoxCookies), keep,
+                        findings);
+        return [path, &keep] { firefox::CleanFirefoxCookies(path, keep); };
+    });
 }
 
-void Cache(const FoundProfile& found) {
-    for (const std::string& folder : firefox::kCaches) {
-        EmptyFolder(found.CacheFolder() + "\\" + folder);
-    }
+FoundPart Cache(const FoundProfile& found) {
+    return FindPart([&](Findings& findings) -> std::function<void()> {
+        FoundFiles caches;
+        for (const std::string& folder : firefox::kCaches) {
+            caches.FindFolder(found.CacheFolder() + "\\" + folder, false, findings);
+        }
+        return [caches] { caches.Remove(); };
+    });
 }
 
-void Sessions(const FoundProfile& found) {
-    for (const std::string& name : firefox::kSessionFiles) {
-        RemoveIfPresent(found.Folder() + "\\" + name);
-    }
-    for (const std::string& folder : firefox::kSessionFolders) {
-        EmptyFolder(found.Folder() + "\\" + folder, true);
-    }
+FoundPart Sessions(const FoundProfile& found) {
+    return FindPart([&](Findings& findings) -> std::function<void()> {
+        FoundFiles sessions;
+        for (const std::string& name : firefox::kSessionFiles) {
+            sessions.FindFile(found.Folder() + "\\" + name, findings);
+        }
+        for (const std::string& folder : firefox::kSessionFolders) {
+            sessions.FindFolder(found.Folder() + "\\" + folder, true, findings);
+        }
+        return [sessions] { sessions.Remove(); };
+    });
 }
 
 }  // namespace

@@ -10,6 +10,14 @@
 #include "settings/Boolean.h"
 
 class cRegistry;
+struct FoundRow;
+
+// The find steps of these items (the clean steps do what the routines below say).
+FoundRow FindRunHistory(cRegistry& registry);
+FoundRow FindShellHistory(cRegistry& registry, Boolean find);
+FoundRow FindExplorerHistoryItem(cRegistry& registry);
+FoundRow FindTempFiles();
+FoundRow FindRecycleBin();
 
 // Deletes the Start-menu Run history key; always "Completed".
 void CleanRunHistory(cRegistry& registry, std::string& report);

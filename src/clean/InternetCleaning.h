@@ -7,6 +7,14 @@
 #include <string>
 
 class cRegistry;
+struct FoundRow;
+
+// The find steps of the routines below.
+FoundRow FindInternetHistory(const std::string& browser, const std::string& profileFolder);
+FoundRow FindURLHistory(cRegistry& registry, const std::string& browser,
+                        const std::string& profileFolder);
+FoundRow FindTempInternetFiles(cRegistry& registry, const std::string& browser,
+                               const std::string& profileFolder);
 
 // Internet Explorer: ClearHistory of Brisvane.dll. Netscape/Mozilla: deletes the profile's
 // "history.dat" (without force) when it exists. Any failure ends the block without

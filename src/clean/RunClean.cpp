@@ -4,6 +4,7 @@
 #include "clean/CleanRoutines.h"
 #include "clean/CleanRun.h"
 #include "clean/WriteReport.h"
+#include "platform/NumberText.h"
 #include "platform/Progress.h"
 #include "platform/System.h"
 #include "platform/UiServices.h"
@@ -41,12 +42,29 @@ class ProgramRun : public ICleanRunHost {
     void Clean(const CleanItemInfo& item, std::string& report) override {
         CleanOneItem(item.item, context_, report);
     }
+    std::vector<PreviewRow> Find(const CleanItemInfo& item) override {
+        std::vector<PreviewRow> rows;
+        for (FoundRow& row : FindOneItem(item.item, context_)) {
+            rows.push_back({std::move(row.name), std::move(row.findings)});
+        }
+        return rows;
+    }
     void WriteReport(const std::string& report) override { ::WriteReport(report, progress_); }
 
   private:
     CleanContext& context_;
     IProgress& progress_;
 };
+
+// The context of a run: the browser code and profile folder read once, and what "Other
+// Browsers" cleans, as planned.
+CleanContext ReadContext(cRegistry& registry, CleanPlan& plan, bool preview) {
+    cSettings& settings = plan.settings;
+    CleanContext context{
+        registry, settings, settings.DefaultBrowser(), "", std::move(plan.otherBrowsers), preview};
+    if (context.browser == "NS") context.profileFolder = GetNSProfileFolder(settings);
+    return context;
+}
 
 }  // namespace
 
@@ -66,10 +84,22 @@ std::string RunClean(cRegistry& registry, const cSettings& settings, Boolean qui
 std::string RunPlannedClean(cRegistry& registry, CleanPlan& plan, Boolean quiet,
                             IProgress& progress) {
     const CleanLock lock;
-    cSettings& settings = plan.settings;
-    CleanContext context{registry, settings, settings.DefaultBrowser(), "",
-                         std::move(plan.otherBrowsers)};
-    if (context.browser == "NS") context.profileFolder = GetNSProfileFolder(settings);
+    CleanContext context = ReadContext(registry, plan, false);
     ProgramRun run(context, progress);
-    return RunCleanSteps(settings, quiet, progress, run);
+    return RunCleanSteps(plan.settings, quiet, progress, run);
+}
+
+Preview RunPreview(cRegistry& registry, const cSettings& settings, IProgress& progress) {
+    CleanPlan plan = PlanClean(registry, settings);
+    CleanContext context = ReadContext(registry, plan, true);
+    ProgramRun run(context, progress);
+    return RunPreviewSteps(plan.settings, progress, run);
+}
+
+NumberFormats UserNumberFormats() { return NumberFormats{CountText, ByteSizeText}; }
+
+std::string RunPreviewText(cRegistry& registry, const cSettings& settings, IProgress& progress) {
+    const Preview preview = RunPreview(registry, settings, progress);
+    if (!preview.ran) return "";
+    return PreviewText(preview.rows, preview.start, preview.end, UserNumberFormats());
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "clean/CleanOtherBrowsers.h"
+#include "clean/CleanRun.h"
 #include "settings/Boolean.h"
 #include "settings/cSettings.h"
 
@@ -28,3 +29,16 @@ std::string RunClean(cRegistry& registry, const cSettings& settings, Boolean qui
                      IProgress& progress);
 std::string RunPlannedClean(cRegistry& registry, CleanPlan& plan, Boolean quiet,
                             IProgress& progress);
+
+// A preview of the selected items (as PlanClean has them) on the progress window the caller
+// provides (shown only when DisplayProgress is on, unloaded at the end): what each one's find
+// step found, changing nothing.
+Preview RunPreview(cRegistry& registry, const cSettings& settings, IProgress& progress);
+
+// The preview as text, from its START line to its END line (PreviewText with the user's
+// number formats); "" when no item is selected. Needs no window: `progress` may be one that
+// shows nothing.
+std::string RunPreviewText(cRegistry& registry, const cSettings& settings, IProgress& progress);
+
+// The user's locale's counts and Windows' byte sizes.
+NumberFormats UserNumberFormats();

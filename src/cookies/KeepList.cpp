@@ -65,20 +65,20 @@ void CreateKeepListKey(cRegistry& registry, const std::string& suffix) {
     registry.CreateKey();
 }
 
-std::vector<std::string> ReadKeepList(cRegistry& registry, Boolean netscape) {
+std::vector<std::string> ReadKeepList(cRegistry& registry, Boolean netscape, bool create) {
     // One pass over the key gives what ReadKeepListNames and ReadKeepListEntry give for each
     // name in turn, without opening the key again for every entry.
     Address(registry, KeyPath(netscape));
     const std::vector<RegistryValue> values = registry.RawValues();
-    if (values.empty()) registry.CreateKey();  // as ReadKeepListNames leaves it
+    if (values.empty() && create) registry.CreateKey();  // as ReadKeepListNames leaves it
     std::vector<std::string> list;
     list.reserve(values.size());
     for (const RegistryValue& value : values) list.push_back(value.data.ToText());
     return list;
 }
 
-KeepSet ReadKeepSet(cRegistry& registry, Boolean netscape) {
-    std::vector<std::string> list = ReadKeepList(registry, netscape);
+KeepSet ReadKeepSet(cRegistry& registry, Boolean netscape, bool create) {
+    std::vector<std::string> list = ReadKeepList(registry, netscape, create);
     return KeepSet(std::make_move_iterator(list.begin()), std::make_move_iterator(list.end()));
 }
 

@@ -40,9 +40,10 @@ void CreateKeepListKey(cRegistry& registry, const std::string& suffix);
 // as ReadKeepListEntry for each name of ReadKeepListNames (every value counts, whatever its
 // name), and the key likewise created when it holds no values. A value that cannot be read
 // raises rather than shortening the list.
-std::vector<std::string> ReadKeepList(cRegistry& registry, Boolean netscape);
+std::vector<std::string> ReadKeepList(cRegistry& registry, Boolean netscape, bool create = true);
 // The same as a set for constant-time lookup of a name.
-KeepSet ReadKeepSet(cRegistry& registry, Boolean netscape);
+// With `create` false a missing key stays missing (a list that changes nothing).
+KeepSet ReadKeepSet(cRegistry& registry, Boolean netscape, bool create = true);
 // Rewrites the keep-list key with exactly these names as Cookie0, Cookie1, ...; an empty list
 // leaves an empty key.
 void SaveKeepList(cRegistry& registry, Boolean netscape, const std::vector<std::string>& names);

@@ -125,3 +125,36 @@ void ReplaceFileText(const std::string& path, const std::string& text) {
         throw;
     }
 }
+
+FolderTree::FolderTree(std::string path, std::uint32_t attributes)
+    : path_(std::move(path)), attributes_(attributes) {
+    if ((attributes_ & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return;  // a link is never entered
+    readError_ = ListFolderTree(path_, entries_);
+    for (const Entry& entry : entries_) {
+        if (entry.IsFolder()) continue;
+        ++files_;
+        bytes_ += entry.size;
+    }
+}
+
+std::string FolderTree::Name() const { return LastName(path_); }
+
+void FolderTree::Delete(bool force) const {
+    DeleteListedTree(path_, attributes_, readError_, entries_, force);
+}
+
+FolderContents ListFolderContents(const std::string& path, bool filesOnly,
+                                  const std::string& skipped) {
+    if (!FolderExists(path)) RaiseFileError(ERROR_PATH_NOT_FOUND, "GetFolder");
+    FolderContents contents;
+    ScanFolder(path, [&](const FolderEntry& entry) {
+        if (entry.IsFolder() && (filesOnly || entry.name == skipped)) return;
+        std::string full = JoinPath(path, entry.name);
+        if (entry.IsFolder()) {
+            contents.folders.emplace_back(std::move(full), entry.attributes);
+        } else {
+            contents.files.emplace_back(std::move(full), entry.size, entry.attributes);
+        }
+    });
+    return contents;
+}

@@ -52,6 +52,52 @@ class Folder {
     std::string path_;
 };
 
+// A folder with everything below it, listed in one walk and removed later from that listing,
+// without reading the folders again. A link met on the way is listed, never entered. The
+// removal goes as Folder::Delete does: a failure does not stop it, the folders above a failed
+// entry stay, and the first failure is raised at the end; a subfolder that could not be read
+// when it was listed counts as a failure there.
+class FolderTree {
+  public:
+    struct Entry {
+        std::string path;
+        std::uint32_t attributes = 0;
+        std::uint64_t size = 0;
+        std::size_t parent = 0;  // index of the folder that holds it; Entries().size(): the root
+        std::uint32_t readError = 0;  // a folder that could not be listed: the system's code
+        bool IsFolder() const { return (attributes & 0x10) != 0; }
+    };
+
+    // Lists the folder (attributes `attributes`, as its own listing gave them).
+    FolderTree(std::string path, std::uint32_t attributes);
+
+    const std::string& Path() const { return path_; }
+    std::string Name() const;
+    // Every entry below the folder, each one after the folder that holds it.
+    const std::vector<Entry>& Entries() const { return entries_; }
+    std::uint64_t FileCount() const { return files_; }
+    std::uint64_t Bytes() const { return bytes_; }
+    void Delete(bool force) const;
+
+  private:
+    std::string path_;
+    std::uint32_t attributes_;
+    std::uint32_t readError_ = 0;
+    std::vector<Entry> entries_;
+    std::uint64_t files_ = 0;
+    std::uint64_t bytes_ = 0;
+};
+
+// The direct files and subfolders of a folder from one listing, each subfolder listed whole.
+struct FolderContents {
+    std::vector<File> files;
+    std::vector<FolderTree> folders;
+};
+// Raises 76 when no such folder exists. With `filesOnly` no subfolder is listed, nor one named
+// `skipped`.
+FolderContents ListFolderContents(const std::string& path, bool filesOnly = false,
+                                  const std::string& skipped = "");
+
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Creates one folder; its parent must exist.

@@ -108,3 +108,97 @@ void DeleteFolderTree(const std::string& folder, bool force) {
     }
     if (eraser.FirstError() != 0) RaiseFileError(eraser.FirstError(), "DeleteFolder");
 }
+
+namespace {
+
+constexpr std::size_t kRoot = SIZE_MAX;
+
+void ListInto(std::string& path, std::size_t parent, std::vector<FolderTree::Entry>& entries,
+              DWORD& readError) {
+    FolderScan scan(path);
+    if (scan.OpenError() != 0) {
+        readError = scan.OpenError();
+        return;
+    }
+    FolderEntry found;
+    const std::size_t length = path.size();
+    while (scan.Next(found)) {
+        path += '\\';
+        path += found.name;
+        const std::size_t index = entries.size();
+        entries.push_back({path, found.attributes, found.size, parent, 0});
+        if (found.IsFolder() && !found.IsLink()) {
+            DWORD error = 0;
+            ListInto(path, index, entries, error);
+            entries[index].readError = error;
+        }
+        path.resize(length);
+    }
+}
+
+}  // namespace
+
+DWORD ListFolderTree(const std::string& folder, std::vector<FolderTree::Entry>& entries) {
+    std::string path = folder;
+    DWORD error = 0;
+    ListInto(path, kRoot, entries, error);
+    for (FolderTree::Entry& entry : entries) {
+        if (entry.parent == kRoot) entry.parent = entries.size();
+    }
+    return error;
+}
+
+// The entries in reverse listing order: every entry before the folder that holds it, so a
+// folder is reached when all it held has been tried. A failed entry marks its folder failed.
+void DeleteListedTree(const std::string& folder, DWORD folderAttributes, DWORD folderReadError,
+                      const std::vector<FolderTree::Entry>& entries, bool force) {
+    if ((folderAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        TreeEraser eraser(force);
+        eraser.Link(folder);
+        if (eraser.FirstError() != 0) RaiseFileError(eraser.FirstError(), "DeleteFolder");
+        return;
+    }
+    DWORD first = folderReadError;
+    std::vector<char> failed(entries.size(), 0);
+    bool rootFailed = folderReadError != 0;
+    auto fail = [&](std::size_t parent, DWORD code) {
+        if (first == 0) first = code != 0 ? code : ERROR_GEN_FAILURE;
+        if (parent == entries.size()) {
+            rootFailed = true;
+        } else {
+            failed[parent] = 1;
+        }
+    };
+    for (std::size_t i = entries.size(); i-- > 0;) {
+        const FolderTree::Entry& entry = entries[i];
+        const bool isFolder = (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isFolder && (entry.attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+            if (!PathRemoveFolder(entry.path) && !PathDeleteFile(entry.path)) {
+                fail(entry.parent, ERROR_ACCESS_DENIED);
+            }
+            continue;
+        }
+        if (isFolder && (failed[i] != 0 || entry.readError != 0)) {
+            fail(entry.parent, entry.readError);  // something inside stayed: so does the folder
+            continue;
+        }
+        if (force && (entry.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            PathSetAttributes(entry.path, WithoutReadOnly(entry.attributes));
+        }
+        const bool gone = isFolder ? PathRemoveFolder(entry.path) : PathDeleteFile(entry.path);
+        const DWORD code = gone ? 0 : GetLastError();
+        // An entry removed since the listing (by an earlier step of the same clean) is gone.
+        if (!gone && code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND) {
+            fail(entry.parent, isFolder ? RemoveFolderError(code) : code);
+        }
+    }
+    if (!rootFailed) {
+        if (force && (folderAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            PathSetAttributes(folder, WithoutReadOnly(folderAttributes));
+        }
+        if (!PathRemoveFolder(folder)) {
+            if (first == 0) first = RemoveFolderError(GetLastError());
+        }
+    }
+    if (first != 0) RaiseFileError(first, "DeleteFolder");
+}

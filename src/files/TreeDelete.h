@@ -5,7 +5,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
+
+#include "files/FileSystem.h"
 
 // Deletes one file whose attributes are known; with force a read-only file too. Raises
 // AppError (70 when the file is in use, locked or read-only without force).
@@ -15,3 +19,13 @@ void DeleteFileEntry(const std::string& path, DWORD attributes, bool force);
 // entry is still deleted, the folders above the failed entry stay, and the first failure is
 // raised at the end. A folder that is itself a link is removed as a link only.
 void DeleteFolderTree(const std::string& folder, bool force);
+
+// The listing FolderTree keeps: every entry below `folder` in one walk, each after the folder
+// that holds it, links listed but never entered; the listed folder's own index is the final
+// count of entries. Answers 0, or the system's code when `folder` itself could not be read.
+DWORD ListFolderTree(const std::string& folder, std::vector<FolderTree::Entry>& entries);
+
+// Removes the listed entries, the deepest first, then the folder (with `folderAttributes`).
+// Raises as DeleteFolderTree does.
+void DeleteListedTree(const std::string& folder, DWORD folderAttributes, DWORD folderReadError,
+                      const std::vector<FolderTree::Entry>& entries, bool force);

@@ -14,6 +14,11 @@ long long CleanFirefoxCookies(const std::string& path, const chromium::SiteKeepL
     return chromium::CleanCookieTable(path, kCookieTable, keep);
 }
 
+std::vector<chromium::HostCount> CountFirefoxCookies(const std::string& path,
+                                                     sqlite::OpenMode mode) {
+    return chromium::CountCookieTable(path, mode, kCookieTable);
+}
+
 std::vector<std::string> FirefoxCookieHosts(const std::string& path) {
     return chromium::CookieTableHosts(path, kCookieTable);
 }

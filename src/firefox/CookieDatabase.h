@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chromium/CookieDatabase.h"
 #include "chromium/SiteKeepList.h"
 
 namespace firefox {
@@ -14,6 +15,10 @@ namespace firefox {
 // many went. Raises AppError as chromium/DatabaseCleaning.h says; on an error nothing has
 // changed.
 long long CleanFirefoxCookies(const std::string& path, const chromium::SiteKeepList& keep);
+
+// The cookies of each host as stored (chromium::CountCookieTable).
+std::vector<chromium::HostCount> CountFirefoxCookies(const std::string& path,
+                                                     sqlite::OpenMode mode);
 
 // The hosts of the database's cookies, lower-cased and without leading dots, unique and
 // sorted. Opens the database for reading only; raises AppError (70 while Firefox holds it

@@ -5,9 +5,14 @@
 
 #include <string>
 
+#include "sqlite/Database.h"
+
 namespace firefox {
 
 inline constexpr const char* kSearchBarField = "searchbar-history";
+
+// The search bar's entries that CleanFormHistory would remove. `mode`: DatabaseCleaning.h.
+long long CountFormHistory(const std::string& path, sqlite::OpenMode mode);
 
 // Raises AppError as chromium/DatabaseCleaning.h says; on an error nothing has changed.
 void CleanFormHistory(const std::string& path);

@@ -1,6 +1,7 @@
 #include "firefox/PlacesDatabase.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "chromium/DatabaseCleaning.h"
@@ -10,41 +11,47 @@ namespace firefox {
 
 namespace {
 
-// One statement, run when its table is in the database.
+// One deletion, run when its table is in the database: the rows meeting `condition` (every row
+// when it is empty). The find step counts with the same condition.
 struct Step {
     const char* table;
-    const char* sql;
+    const char* condition;
 };
 
 // In this order: the visits and what records them, then the pages nothing refers to, then
 // the rows that belonged to those pages (Firefox's foreign keys would cascade to them, but
 // only on its own connections). A place row with `foreign_count` above 0 is bookmarked or
-// has a keyword: its bookmark and keyword rows count it, so it stays.
+// has a keyword: its bookmark and keyword rows count it, so it stays. The conditions name the
+// pages that stay, so that they give the same rows before the pages go as after.
+#define BRISVANE_KEPT_PLACES "(SELECT id FROM main.moz_places WHERE foreign_count <> 0)"
 const Step kSteps[] = {
-    {"moz_historyvisits", "DELETE FROM main.moz_historyvisits"},
+    {"moz_historyvisits", ""},
     // Sync's record of each visit.
-    {"moz_historyvisits_extra", "DELETE FROM main.moz_historyvisits_extra"},
+    {"moz_historyvisits_extra", ""},
     // What was typed in the address bar to reach a page.
-    {"moz_inputhistory", "DELETE FROM main.moz_inputhistory"},
+    {"moz_inputhistory", ""},
     // Per page view: when, how long, from which page, after which search.
-    {"moz_places_metadata", "DELETE FROM main.moz_places_metadata"},
+    {"moz_places_metadata", ""},
     // The search terms that page views came from.
-    {"moz_places_metadata_search_queries", "DELETE FROM main.moz_places_metadata_search_queries"},
-    {"moz_places", "DELETE FROM main.moz_places WHERE foreign_count = 0"},
-    {"moz_annos",
-     "DELETE FROM main.moz_annos WHERE place_id NOT IN (SELECT id FROM main.moz_places)"},
+    {"moz_places_metadata_search_queries", ""},
+    {"moz_places", "foreign_count = 0"},
+    {"moz_annos", "place_id NOT IN " BRISVANE_KEPT_PLACES},
     // Sync's record of each page.
-    {"moz_places_extra",
-     "DELETE FROM main.moz_places_extra WHERE place_id NOT IN (SELECT id FROM main.moz_places)"},
+    {"moz_places_extra", "place_id NOT IN " BRISVANE_KEPT_PLACES},
     // Clicks on the new tab page's shortcuts to a page.
-    {"moz_newtab_shortcuts_interaction",
-     "DELETE FROM main.moz_newtab_shortcuts_interaction"
-     " WHERE place_id NOT IN (SELECT id FROM main.moz_places)"},
-    // The sites (scheme and host) of pages; one no page refers to any more goes.
+    {"moz_newtab_shortcuts_interaction", "place_id NOT IN " BRISVANE_KEPT_PLACES},
+    // The sites (scheme and host) of pages; one no page that stays refers to goes.
     {"moz_origins",
-     "DELETE FROM main.moz_origins WHERE id NOT IN"
-     " (SELECT origin_id FROM main.moz_places WHERE origin_id IS NOT NULL)"},
+     "id NOT IN (SELECT origin_id FROM main.moz_places"
+     " WHERE origin_id IS NOT NULL AND foreign_count <> 0)"},
 };
+#undef BRISVANE_KEPT_PLACES
+
+std::string DeleteSql(const Step& step) {
+    std::string sql = "DELETE FROM main." + chromium::QuotedName(step.table);
+    if (*step.condition != '\0') sql += std::string(" WHERE ") + step.condition;
+    return sql;
+}
 
 // A column of the rows that stay and the value it gets, set when the column exists.
 struct Reset {
@@ -96,6 +103,22 @@ void ResetColumns(sqlite::Database& db, const std::string& table, const Reset (&
 
 }  // namespace
 
+chromium::DatabaseCounts CountPlacesDatabase(const std::string& path, sqlite::OpenMode mode) {
+    sqlite::Database db = chromium::OpenForCounting(path, mode);
+    std::vector<std::string> tables = db.TableNames();
+    chromium::DatabaseCounts counts;
+    if (std::find(tables.begin(), tables.end(), "moz_places") == tables.end()) return counts;
+    for (const Step& step : kSteps) {
+        if (std::find(tables.begin(), tables.end(), step.table) == tables.end()) continue;
+        const long long rows = chromium::CountRows(db, step.table, step.condition);
+        if (std::string_view(step.table) == "moz_historyvisits") counts.visits = rows;
+        if (std::string_view(step.table) == "moz_places") counts.pages = rows;
+        if (rows != 0) counts.tables.push_back({step.table, rows});
+    }
+    counts.pagesKept = chromium::CountRows(db, "moz_places", "foreign_count <> 0");
+    return counts;
+}
+
 void CleanPlacesDatabase(const std::string& path) {
     sqlite::Database db = chromium::OpenForCleaning(path);
     std::vector<std::string> tables = db.TableNames();
@@ -106,7 +129,7 @@ void CleanPlacesDatabase(const std::string& path) {
     if (!has("moz_places")) return;
     sqlite::Transaction transaction(db);
     for (const Step& step : kSteps) {
-        if (has(step.table)) db.Execute(step.sql);
+        if (has(step.table)) db.Execute(DeleteSql(step));
     }
     ResetColumns(db, "moz_places", kPlaceResets);
     if (has("moz_origins")) ResetColumns(db, "moz_origins", kOriginResets);

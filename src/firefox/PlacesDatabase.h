@@ -8,7 +8,13 @@
 
 #include <string>
 
+#include "chromium/DatabaseCleaning.h"
+
 namespace firefox {
+
+// What CleanPlacesDatabase would remove: pages, visits, the rows of each table, and the
+// bookmarked pages that stay. `mode`: chromium/DatabaseCleaning.h.
+chromium::DatabaseCounts CountPlacesDatabase(const std::string& path, sqlite::OpenMode mode);
 
 // Raises AppError (chromium/DatabaseCleaning.h); on an error nothing of the database has
 // changed.

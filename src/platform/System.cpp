@@ -150,6 +150,22 @@ long EmptyRecycleBinAllDrives() {
     return result;
 }
 
+bool QueryRecycleBins(std::uint64_t& items, std::uint64_t& bytes) {
+    SHQUERYRBINFO info{};
+    info.cbSize = sizeof info;
+    if (FAILED(SHQueryRecycleBinA("", &info))) return false;
+    items = static_cast<std::uint64_t>(info.i64NumItems);
+    bytes = static_cast<std::uint64_t>(info.i64Size);
+    return true;
+}
+
+std::string LocalAppDataFolder() {
+    char path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return "";
+    return path;
+}
+
 void ClearShellRecentDocuments() { SHAddToRecentDocs(SHARD_PIDL, nullptr); }
 
 namespace {

@@ -1,6 +1,7 @@
 // System services of the platform used by start-up and cleaning.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // GetVersionExA with a record of size 148 and every other field zero; returns dwPlatformId,
@@ -36,6 +37,14 @@ std::string ShortPathName(const std::string& path);
 // confirmation, no progress, no sound); returns the call's result. Raises AppError when the
 // shell library or the function cannot be loaded.
 long EmptyRecycleBinAllDrives();
+
+// What the Recycle Bins of every drive hold (SHQueryRecycleBinA with the root ""); false when
+// the shell cannot say.
+bool QueryRecycleBins(std::uint64_t& items, std::uint64_t& bytes);
+
+// The user's local application-data folder ("" when the shell has none), outside every folder
+// an item cleans: where a find step keeps a scratch copy of a database.
+std::string LocalAppDataFolder();
 
 // SHAddToRecentDocs with no item: the shell clears its own list of recently used documents,
 // and on Windows 7 and later the jump lists and the recent files of Quick Access with it.

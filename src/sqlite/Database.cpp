@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <cctype>
+#include <cstring>
 #include <utility>
 
 #include "sqlite/SqliteError.h"
@@ -17,16 +19,39 @@ int OpenFlags(OpenMode mode) {
             return flags | SQLITE_OPEN_READONLY;
         case OpenMode::ReadWrite:
             return flags | SQLITE_OPEN_READWRITE;
+        case OpenMode::Unchanged:
+            return flags | SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
         case OpenMode::Create:
             break;
     }
     return flags | SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
 }
 
+// A "file:" name with every character but letters, digits and "/-._~:" escaped, so that no
+// '?', '#' or '%' of the path is read as part of the URI.
+std::string ImmutableUri(const std::string& path) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file:///";
+    for (char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            uri += '/';
+        } else if (std::isalnum(byte) || std::strchr("/-._~:", c) != nullptr) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 15];
+        }
+    }
+    return uri + "?immutable=1";
+}
+
 }  // namespace
 
 Database::Database(const std::string& path, OpenMode mode) {
-    int rc = sqlite3_open_v2(path.c_str(), &db_, OpenFlags(mode), nullptr);
+    const std::string name = mode == OpenMode::Unchanged ? ImmutableUri(path) : path;
+    int rc = sqlite3_open_v2(name.c_str(), &db_, OpenFlags(mode), nullptr);
     if (rc != SQLITE_OK) {
         sqlite3* failed = std::exchange(db_, nullptr);
         try {

@@ -13,7 +13,9 @@ struct sqlite3;
 
 namespace sqlite {
 
-enum class OpenMode { ReadOnly, ReadWrite, Create };
+// Unchanged opens a file that nothing else changes while it is open, read only: SQLite then
+// takes no lock and creates no file beside it (it also reads no `-wal` file).
+enum class OpenMode { ReadOnly, ReadWrite, Create, Unchanged };
 
 class Database {
   public:

@@ -282,6 +282,9 @@ void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
 // PoliciesScenario.cpp
 void ManagedMachine(Driver& driver, const std::string& programFolder, const std::string& work);
 
+// PreviewScenario.cpp
+void PreviewThenClean(Driver& driver, const std::string& programFolder, const std::string& work);
+
 int main(int argc, char** argv) {
     if (argc != 4) {
         std::printf("usage: %s <scenario> <Brisvane.exe> <work folder>\n", argv[0]);
@@ -294,6 +297,8 @@ int main(int argc, char** argv) {
          [](Context& c) { OtherBrowsersAtLogOn(c.driver, c.programFolder, c.programFolder); }},
         {"policies",
          [](Context& c) { ManagedMachine(c.driver, c.programFolder, c.programFolder); }},
+        {"preview",
+         [](Context& c) { PreviewThenClean(c.driver, c.programFolder, c.programFolder); }},
         {"browsers",
          [&](Context& c) {
              BrowsersAndLinks(c.programFolder + "\\Brisvane.exe", c.programFolder,

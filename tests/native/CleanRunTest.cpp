@@ -36,6 +36,10 @@ class RecordingRun : public IProgress, public ICleanRunHost {
         log.push_back(std::string("clean ") + item.title);
         report += ReportLine(item.title);
     }
+    std::vector<PreviewRow> Find(const CleanItemInfo& item) override {
+        log.push_back(std::string("find ") + item.title);
+        return {PreviewRow{item.title, {}}};
+    }
     void WriteReport(const std::string&) override { log.push_back("write"); }
 
   private:
@@ -218,4 +222,27 @@ TEST(CleanExitCode, ZeroOnlyWhenEveryBlockCompleted) {
         EXPECT_EQ(CleanExitCode(start + c.body + end), c.exitCode) << c.body;
     }
     EXPECT_EQ(CleanExitCode(start + "Cleaning Run History\r\nCompleted\r\n"), 1) << "no END line";
+}
+
+TEST(CleanRun, APreviewFindsTheSelectedItemsWithCheckingCaptionsAndNeverCleans) {
+    for (const bool display : {true, false}) {
+        cSettings settings;
+        settings.SetDisplayProgress(display ? kTrue : kFalse);
+        settings.SetRun(kTrue), settings.SetRecycleBin(kTrue);
+        RecordingRun run;
+        const Preview preview = RunPreviewSteps(settings, run, run);
+        std::string log;
+        for (const std::string& entry : run.log) log += (log.empty() ? "" : "; ") + entry;
+        EXPECT_EQ(log, display ? "max 3; show; value 1; events; value 2; " +
+                                     Caption("Checking: Run History...") +
+                                     "; events; find Cleaning Run History; value 3; " +
+                                     Caption("Checking: Recycle Bin...") +
+                                     "; events; find Cleaning Recycle Bin; unload"
+                               : "find Cleaning Run History; find Cleaning Recycle Bin");
+        EXPECT_EQ(preview.rows.size(), 2u);
+        EXPECT_EQ(preview.start + "|" + preview.end, "D1 T2|D3 T4");
+    }
+    RecordingRun none;
+    EXPECT_FALSE(RunPreviewSteps(cSettings(), none, none).ran);
+    EXPECT_EQ(none.log, std::vector<std::string>{"tell No Items selected for Cleaning."});
 }

@@ -102,3 +102,38 @@ inline void SetListViewCheck(HWND dialog, int id, int row, bool ticked) {
     item.state = INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1);
     SendDlgItemMessageA(dialog, id, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
+
+// The same rows as ListViewRows (without the check column) of a list in another process: the
+// item and its text buffer are placed in that process's memory for each call.
+inline std::vector<std::string> OtherProcessListViewRows(HWND dialog, int id, int columns) {
+    HWND list = GetDlgItem(dialog, id);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(list, &pid);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    std::vector<std::string> rows;
+    if (process == nullptr) return rows;
+    constexpr SIZE_T kText = 1024;
+    char* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; remote != nullptr && row < count; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA item{};
+            item.iSubItem = column;
+            item.pszText = remote + sizeof(LVITEMA);
+            item.cchTextMax = kText;
+            WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+            SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote));
+            char text[kText] = {};
+            ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kText - 1, nullptr);
+            if (column != 0) line += "|";
+            line += text;
+        }
+        rows.push_back(line);
+    }
+    if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return rows;
+}

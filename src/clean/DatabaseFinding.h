@@ -1,0 +1,44 @@
+// How a find step reads a browser database without changing, creating or locking any file
+// beside it: a database without a `-wal` file is read where it lies with nothing else open on
+// it (sqlite::OpenMode::Unchanged); one with a `-wal` file is copied with it to a scratch
+// folder of our own outside every folder an item cleans, read there, and the copy removed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "chromium/DatabaseCleaning.h"
+#include "clean/Findings.h"
+#include "sqlite/Database.h"
+
+// A folder of our own below the local application-data folder, removed with what it holds
+// when it goes.
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+// Copies the database and its `-wal` file into `scratch`; answers the copy's path.
+std::string CopyWithLog(const std::string& path, const ScratchFolder& scratch);
+
+bool HasWriteAheadLog(const std::string& path);
+
+// Runs `count(path, mode)` on the database as it is now.
+template <typename Count>
+auto CountDatabase(const std::string& path, Count count) {
+    if (!HasWriteAheadLog(path)) return count(path, sqlite::OpenMode::Unchanged);
+    const ScratchFolder scratch;
+    return count(CopyWithLog(path, scratch), sqlite::OpenMode::ReadOnly);
+}
+
+// The counts in the findings, with one detail line per table ("History: visits 12,944") and
+// one for the bookmarked pages kept. `label` names the database.
+void AddCounts(const std::string& label, const chromium::DatabaseCounts& counts,
+               Findings& findings);
