@@ -109,6 +109,16 @@ void ManagedMachine(Driver& driver, const std::string& programFolder, const std:
                                                           "1", "example.com", regpath::kPolicies));
 
     LockedWindowAndSites(driver);
+    const FileTree profile = ReadTree(data);
+    const std::string previewFile = work + "\\preview of clean.txt";
+    Check(RunToEnd(driver, "/preview:\"" + previewFile + "\"") == 0, "/preview: exit code 0");
+    const std::string preview = ReadBytes(previewFile);
+    std::printf("%s", preview.c_str());
+    Check(preview.find("\r\nTemp Files: 2 files") != std::string::npos &&
+              preview.find("\r\nGoogle Chrome (Your Chromium): ") != std::string::npos &&
+              preview.find("Run History") == std::string::npos,
+          "the preview lists the items in force");
+    Check(ReadTree(temp).size() == 3 && ReadTree(data) == profile, "a preview changes nothing");
     Check(RunToEnd(driver, "/clean") == 0, "/clean by the policies: exit code 0");
     const std::vector<std::string> reports = FilesIn(programFolder + "\\Reports");
     if (Check(reports.size() == 1, "one report written"))
