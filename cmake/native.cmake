@@ -10,4 +10,8 @@ target_compile_options(brisvane_native_tests PRIVATE ${sanitizers})
 target_link_libraries(brisvane_native_tests PRIVATE brisvane_app GTest::gtest_main)
 gtest_discover_tests(brisvane_native_tests TEST_PREFIX "native.")
 target_compile_definitions(brisvane_native_tests
-                           PRIVATE BRISVANE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
+                           PRIVATE BRISVANE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
+                                   BRISVANE_POLICIES="${PROJECT_SOURCE_DIR}/policies")
+# The administrative template is checked with libxml2, the parser Debian ships.
+find_package(LibXml2 REQUIRED)
+target_link_libraries(brisvane_native_tests PRIVATE LibXml2::LibXml2)

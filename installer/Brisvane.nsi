@@ -1,6 +1,6 @@
 ; Brisvane's installer and uninstaller, built by the build's "installer" target:
 ;   makensis -DVERSION=1.0.0 -DOUTFILE=<setup.exe> -DBRISVANE_EXE=<Brisvane.exe>
-;            -DGUIDE_FILES=<UserGuideFiles.nsh> -DICON=<Brisvane.ico>
+;            -DGUIDE_FILES=<UserGuideFiles.nsh> -DICON=<Brisvane.ico> -DPOLICIES=<policies folder>
 ;            [-DBRISVANE_DLL=<Brisvane.dll>] [-DTEST_AS_9X_FAMILY] Brisvane.nsi
 ; It is 64-bit: it installs into the 64-bit "Program Files" and writes the native registry
 ; view. Like every NSIS installer it runs silently with /S and takes the folder with /D=.
@@ -59,6 +59,11 @@ Section "Brisvane" SecProgram
 !endif
     SetOutPath "$INSTDIR\UserGuide"
     !insertmacro InstallUserGuide
+    ; The administrative template, for the administrators to copy into their policy store.
+    SetOutPath "$INSTDIR\Policies"
+    File "/oname=Brisvane.admx" "${POLICIES}\Brisvane.admx"
+    SetOutPath "$INSTDIR\Policies\en-US"
+    File "/oname=Brisvane.adml" "${POLICIES}\en-US\Brisvane.adml"
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortCut "$SMPROGRAMS\Brisvane.lnk" "$INSTDIR\Brisvane.exe" "" "$INSTDIR\Brisvane.exe" 0

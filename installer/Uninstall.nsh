@@ -67,6 +67,10 @@ Section "Uninstall"
 !endif
     !insertmacro UninstallUserGuide
     RMDir "$INSTDIR\UserGuide"
+    Delete "$INSTDIR\Policies\en-US\Brisvane.adml"
+    RMDir "$INSTDIR\Policies\en-US"
+    Delete "$INSTDIR\Policies\Brisvane.admx"
+    RMDir "$INSTDIR\Policies"
     Delete "$SMPROGRAMS\Brisvane.lnk"
     Call un.RemoveRunValue
     Call un.RemoveShutdownCleaning

@@ -48,9 +48,12 @@ function(brisvane_add_installer_command output)
         COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
         COMMAND ${MAKENSIS} -V2 -WX -DVERSION=${PROJECT_VERSION} -DOUTFILE=${output}
                 -DBRISVANE_EXE=$<TARGET_FILE:Brisvane> -DGUIDE_FILES=${guide_list}
-                -DICON=${PROJECT_SOURCE_DIR}/src/res/Brisvane.ico ${dll_options} ${ARGN}
+                -DICON=${PROJECT_SOURCE_DIR}/src/res/Brisvane.ico
+                -DPOLICIES=${PROJECT_SOURCE_DIR}/policies ${dll_options} ${ARGN}
                 ${installer_dir}/Brisvane.nsi
         DEPENDS Brisvane ${dll_depends} ${nsis_sources} ${user_guide_pages} ${guide_list}
+                ${PROJECT_SOURCE_DIR}/policies/Brisvane.admx
+                ${PROJECT_SOURCE_DIR}/policies/en-US/Brisvane.adml
         COMMENT "Building ${output}"
         VERBATIM)
     set(installer_has_dll ${has_dll} PARENT_SCOPE)

@@ -15,6 +15,9 @@ cp build/windows/Brisvane.exe dist/
 if [ -d userguide ] && ls userguide/*.htm >/dev/null 2>&1; then
     mkdir -p dist/UserGuide && cp -r userguide/. dist/UserGuide/
 fi
+mkdir -p dist/Policies/en-US
+cp policies/Brisvane.admx dist/Policies/
+cp policies/en-US/Brisvane.adml dist/Policies/en-US/
 echo "Built $root/dist/Brisvane.exe"
 
 export WINEDEBUG=-all

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev googletest g++-mingw-w64-x86-64 wine wine64 xvfb xdotool
-          imagemagick x11-utils nsis clang clang-format nlohmann-json3-dev)
+          imagemagick x11-utils nsis clang clang-format nlohmann-json3-dev libxml2-dev)
 # The build fetches SQLite's amalgamation with npm (cmake/sqlite.cmake); Debian's npm only
 # where no npm is installed at all.
 command -v npm >/dev/null 2>&1 || packages+=(npm)

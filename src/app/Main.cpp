@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/CommandLine.h"
+#include "app/Commands.h"
 #include "app/frmMain.h"
 #include "platform/System.h"
 #include "settings/ProgramState.h"
@@ -10,6 +11,10 @@
 void DetectWindowsNT() {
     Program().windowsNT = QueryPlatformId() == VER_PLATFORM_WIN32_NT;
     Program().windows7OrLater = QueryWindows7OrLater();
+}
+
+std::optional<int> RunCommandLine() {
+    return RunCommand(ParseCommand(ArgumentText(ProcessCommandLine())));
 }
 
 void Main(frmMain& mainWindow) {

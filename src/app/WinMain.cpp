@@ -10,6 +10,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES |
                                                        ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
+    if (std::optional<int> exitCode = RunCommandLine()) return *exitCode;
     frmMain mainWindow;
     Main(mainWindow);
     if (!mainWindow.IsLoaded()) return 0;

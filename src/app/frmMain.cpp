@@ -61,6 +61,8 @@ void frmMain::Form_Load() {
     // The browser code first: the settings that depend on it are loaded after it.
     GuardStep([&] { DetectDefaultBrowser(*registry_, *settings_); });
     GuardStep([&] { LoadSettings(*settings_, *registry_); });
+    GuardStep([&] { policies_ = ReadPolicies(registry_->Api()); });
+    GuardStep([&] { ShowManagedPanel(); });
     GuardStep([&] { ShowBrowserControls(); });
     GuardStep([&] { browserCommand_ = GetBrowserCommand(*registry_); });
     GuardStep([&] { tabMain_Click(); });
@@ -78,12 +80,17 @@ void frmMain::Form_Load() {
         if (settings_->DefaultBrowser() == "NS")
             ReadNetscapeProfiles(*registry_, ProfileList(), SharedProgressWindow());
     });
-    GuardStep([&] { ShowSettings(*settings_, *this, *registry_); });
+    GuardStep([&] {
+        cSettings effective = Effective();
+        ShowSettings(effective, *this, *registry_);
+    });
+    GuardStep([&] { LockPolicyBoxes(); });
     GuardStep([&] { SelectPage(0); });
     GuardStep([&] { loading_ = false; });
     GuardStep([&] {
         if (settings_->DefaultBrowser() != "NS") RegisterStartUp(*registry_);
     });
+    GuardStep([&] { MatchShutdownToPolicy(); });
     if (Program().automaticMode) {
         GuardStep([&] { RunAutomaticClean(); });
     } else {
@@ -104,9 +111,10 @@ bool frmMain::StartLogon() {
 }
 
 void frmMain::RunAutomaticClean() {
-    if (settings_->CleanAtStartUp() != kFalse) {
+    const cSettings effective = Effective();
+    if (effective.CleanAtStartUp() != kFalse) {
         cmdClean_Click();
-    } else if (settings_->CleanAtShutDown() != kFalse) {
+    } else if (effective.CleanAtShutDown() != kFalse) {
         RunClean(*registry_, *settings_, kTrue);
     }
     Program().automaticMode = false;
@@ -121,6 +129,16 @@ void frmMain::cmdClean_Click() {
         throw;
     }
     Ui().SetMousePointer(MousePointer::Default);
+}
+
+// A policy on cleaning at start-up or shut-down is in force from the start, as a tick of its box
+// would be from the closing on: the shut-down cleaning is set up to match it now. The log-on
+// Run value is written at every start already.
+void frmMain::MatchShutdownToPolicy() {
+    if (settings_->DefaultBrowser() == "NS") return;
+    if (!policies_.Flag("CleanAtStartUp") && !policies_.Flag("CleanAtShutDown")) return;
+    cSettings effective = Effective();
+    InstallShutdownCleaning(effective, *registry_);
 }
 
 void frmMain::cmdPreview_Click() {
@@ -150,7 +168,8 @@ bool frmMain::RequestClose() {
 void frmMain::Form_QueryUnload() {
     if (settings_ == nullptr || registry_ == nullptr || settings_->DefaultBrowser() == "NS") return;
     try {
-        InstallShutdownCleaning(*settings_, *registry_);
+        cSettings effective = Effective();
+        InstallShutdownCleaning(effective, *registry_);
     } catch (const std::exception& failure) {
         // The close goes on. Nobody is asked anything while Windows ends the session, and an
         // interactive close tells the user once.

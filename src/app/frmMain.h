@@ -19,6 +19,7 @@
 #include "cookies/frmSiteOptions.h"
 #include "platform/Dialog.h"
 #include "reports/frmReports.h"
+#include "settings/Policies.h"
 #include "settings/cRegistry.h"
 #include "settings/cSettings.h"
 #include "settings/frmLogon.h"
@@ -40,7 +41,11 @@ class frmMain : public Dialog {
     void Start();
     bool LogonFailed() const { return logonFailed_; }
 
+    // The user's own settings as stored; the policies read at start-up are applied over them
+    // wherever an option is used (Effective).
     cSettings& Settings() { return *settings_; }
+    const PolicySet& Policies() const { return policies_; }
+    cSettings Effective() const { return EffectiveSettings(*settings_, policies_); }
     cRegistry& Registry() { return *registry_; }
     cSysTray& SysTray() { return tray_; }
     frmLogon& Logon() { return logon_; }
@@ -112,6 +117,11 @@ class frmMain : public Dialog {
     void SetUpControls();
     void SetUpTray();
     void ShowVersionInfo();
+    void LockPolicyBoxes();
+    void LockPolicyPartBoxes();
+    void ShowManagedPanel();
+    void MatchShutdownToPolicy();
+    bool lvwBrowsers_ItemChanging(const NMLISTVIEW& change);
     void ShowPageControls(int page);
     void ShowPage(int page);  // its controls, its contents and its status text
     static COLORREF TabBodyColour(HWND tab);
@@ -145,6 +155,7 @@ class frmMain : public Dialog {
     std::unique_ptr<cSettings> settings_;
     std::unique_ptr<cRegistry> registry_;
     IRegistryApi* registryApi_ = nullptr;
+    PolicySet policies_;
     bool loading_ = false;
     bool endsProgram_ = false;
     bool logonFailed_ = false;
@@ -169,6 +180,9 @@ class frmMain : public Dialog {
 
 // Runs one start-up step; a failing step is skipped silently and the next one runs.
 void GuardStep(const std::function<void()>& step);
+
+// The second panel of the status bar while any policy is in force.
+inline constexpr const char* kManagedText = "Managed by your organization";
 
 // Sets the option boxes from the settings in their fixed order (a failure ends it at once),
 // then selects the saved Netscape profile.

@@ -74,6 +74,7 @@ void frmMain::ShowOtherBrowsers() {
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     browserProfiles_ = FindBrowserProfiles(*registry_);
     const std::set<std::string> ticked = LoadTickedProfiles(*registry_);
+    const bool all = AllProfilesByPolicy(policies_);
     if (browserProfiles_.empty()) {
         SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, 0);
         AddRow(list, 0, "No other browser found", "");
@@ -81,9 +82,9 @@ void frmMain::ShowOtherBrowsers() {
     for (int row = 0; row < static_cast<int>(browserProfiles_.size()); ++row) {
         const FoundProfile& found = browserProfiles_[static_cast<std::size_t>(row)];
         AddRow(list, row, found.browser->name, found.profile.name);
-        SetRowTick(
-            list, row,
-            ticked.count(ProfileSettingName(found.browser->code, found.profile.folder)) != 0);
+        SetRowTick(list, row,
+                   all || ticked.count(
+                              ProfileSettingName(found.browser->code, found.profile.folder)) != 0);
     }
     // The first profile is the list's current row, so that the space bar ticks it as soon as
     // the list has the focus.
@@ -93,16 +94,27 @@ void frmMain::ShowOtherBrowsers() {
     SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&first));
     // The profile column ends at the list's edge, or at its scroll bar once one is needed.
     SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
-    const BrowserParts parts = LoadBrowserParts(*registry_);
+    const BrowserParts parts = EffectiveParts(LoadBrowserParts(*registry_), policies_);
     const bool on[] = {parts.history, parts.cookies, parts.cache, parts.sessions};
     for (std::size_t i = 0; i < kPartBoxes.size(); ++i) {
         CheckDlgButton(Handle(), kPartBoxes[i], on[i] ? BST_CHECKED : BST_UNCHECKED);
     }
 }
 
+void frmMain::LockPolicyPartBoxes() {
+    for (std::size_t i = 0; i < kPartBoxes.size(); ++i) {
+        if (policies_.Governing(PolicyTarget::BrowserPart, regpath::kBrowserPartValues[i])) {
+            EnableWindow(Item(kPartBoxes[i]), FALSE);
+        }
+    }
+}
+
 void frmMain::BrowserPart_Click(int id) {
     for (std::size_t i = 0; i < kPartBoxes.size(); ++i) {
-        if (kPartBoxes[i] != id) continue;
+        if (kPartBoxes[i] != id ||
+            policies_.Governing(PolicyTarget::BrowserPart, regpath::kBrowserPartValues[i])) {
+            continue;
+        }
         SaveBrowserPart(*registry_, regpath::kBrowserPartValues[i],
                         IsDlgButtonChecked(Handle(), id) != 0);
     }
@@ -119,8 +131,18 @@ void frmMain::lvwBrowsers_ItemChanged(const NMLISTVIEW& change) {
                     image == INDEXTOSTATEIMAGEMASK(kChecked));
 }
 
+// While a policy has every profile cleaned, a row's check box keeps its tick.
+bool frmMain::lvwBrowsers_ItemChanging(const NMLISTVIEW& change) {
+    if (loading_ || !AllProfilesByPolicy(policies_) || (change.uChanged & LVIF_STATE) == 0) {
+        return false;
+    }
+    const UINT image = change.uNewState & LVIS_STATEIMAGEMASK;
+    return image != 0 && image != (change.uOldState & LVIS_STATEIMAGEMASK);
+}
+
 void frmMain::cmdSites_Click() {
     Ui().SetMousePointer(MousePointer::Hourglass);
     sites_.SetRegObject(*registry_);
+    sites_.SetPolicySites(policies_.Sites());
     sites_.ShowModal(Handle());
 }

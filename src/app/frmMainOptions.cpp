@@ -15,6 +15,15 @@ void ShowSettings(cSettings& settings, frmMain& window, cRegistry& registry) {
     ShowProfileSetting(settings, window.ProfileList(), registry);
 }
 
+// A box set by policy shows the policy's state (ShowSettings) and cannot be changed.
+void frmMain::LockPolicyBoxes() {
+    for (const OptionBox& box : kOptionBoxes) {
+        if (policies_.Governing(PolicyTarget::Option, box.setting))
+            EnableWindow(Item(box.id), FALSE);
+    }
+    LockPolicyPartBoxes();
+}
+
 HWND frmMain::ProfileList() const { return Item(IDC_CBOPROFILE); }
 
 void frmMain::SetOptionBox(int id, int state) {
@@ -29,7 +38,8 @@ void frmMain::OptionBox_Click(int id) {
     if (box == nullptr) return;
     auto state = static_cast<std::int16_t>(IsDlgButtonChecked(Handle(), id));
     if (box->companion != 0) EnableWindow(Item(box->companion), state != 0);
-    if (loading_) return;
+    // A box set by policy stores nothing: the user's own choice returns with the policy's end.
+    if (loading_ || policies_.Governing(PolicyTarget::Option, box->setting)) return;
     SaveFlagSetting(*registry_, box->setting, state);
     ((*settings_).*(box->set))(CheckToBool(state));
     if (id == IDC_CHKPASSWORD && state == 0) ClearPassword(*registry_);

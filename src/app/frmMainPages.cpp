@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <cstring>
 #include <vector>
 
 #include "app/OptionBoxes.h"
@@ -187,7 +188,29 @@ HBRUSH frmMain::PageControlColour(HWND control, HDC dc) {
     return pageBrush_;
 }
 
+// The status text keeps the bar's width but for a panel just wide enough for kManagedText.
+void frmMain::ShowManagedPanel() {
+    HWND bar = Item(IDC_STBMAIN);
+    if (!policies_.Any()) return;
+    HDC dc = GetDC(bar);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(bar, WM_GETFONT, 0, 0)));
+    SIZE text{};
+    GetTextExtentPoint32A(dc, kManagedText, static_cast<int>(std::strlen(kManagedText)), &text);
+    SelectObject(dc, old);
+    ReleaseDC(bar, dc);
+    RECT client;
+    GetClientRect(bar, &client);
+    int parts[] = {client.right - text.cx - 4 * GetSystemMetrics(SM_CXEDGE) - 8, -1};
+    SendMessageA(bar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    SendMessageA(bar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(kManagedText));
+}
+
 bool frmMain::OnNotify(const NMHDR& header) {
+    if (header.idFrom == IDC_LVWBROWSERS && header.code == LVN_ITEMCHANGING) {
+        const bool refused = lvwBrowsers_ItemChanging(reinterpret_cast<const NMLISTVIEW&>(header));
+        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, refused ? TRUE : FALSE);
+        return true;
+    }
     if (header.idFrom == IDC_LVWBROWSERS && header.code == LVN_ITEMCHANGED) {
         lvwBrowsers_ItemChanged(reinterpret_cast<const NMLISTVIEW&>(header));
         return true;

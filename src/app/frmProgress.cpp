@@ -33,7 +33,7 @@ frmProgress& SharedProgressWindow() {
 
 frmProgress::~frmProgress() { Unload(); }
 
-void RunClean(cRegistry& registry, cSettings& settings, Boolean quiet) {
+void RunClean(cRegistry& registry, const cSettings& settings, Boolean quiet) {
     frmProgress progress;
     RunClean(registry, settings, quiet, progress);
 }

@@ -48,4 +48,4 @@ class frmProgress : public Dialog, public IProgress {
 frmProgress& SharedProgressWindow();
 
 // One clean run (clean/RunClean.h) on a new progress window, unloaded at the end.
-void RunClean(cRegistry& registry, cSettings& settings, Boolean quiet);
+void RunClean(cRegistry& registry, const cSettings& settings, Boolean quiet);

@@ -2,5 +2,6 @@
 # WinMain.cpp is Brisvane.exe's own.
 brisvane_layer(app DEPENDS clean
     PORTABLE CommandLine.cpp
-    WINDOWS Main.cpp LinkLabels.cpp OptionBoxes.cpp cSysTray.cpp frmMain.cpp frmMainBrowsers.cpp
-            frmMainLinks.cpp frmMainOptions.cpp frmMainPages.cpp frmMainTray.cpp frmPreview.cpp frmProgress.cpp)
+    WINDOWS Commands.cpp Main.cpp LinkLabels.cpp OptionBoxes.cpp cSysTray.cpp frmMain.cpp
+            frmMainBrowsers.cpp frmMainLinks.cpp frmMainOptions.cpp frmMainPages.cpp
+            frmMainTray.cpp frmPreview.cpp frmProgress.cpp)

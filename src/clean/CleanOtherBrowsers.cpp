@@ -22,12 +22,17 @@ bool RunPart(const std::function<void()>& part, std::string& report) {
 
 }  // namespace
 
-OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry) {
-    OtherBrowsersRun run{LoadBrowserParts(registry), LoadSites(registry), {}};
-    const std::set<std::string> ticked = LoadTickedProfiles(registry);
-    if (ticked.empty()) return run;
+OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry, const PolicySet& policies) {
+    OtherBrowsersRun run{EffectiveParts(LoadBrowserParts(registry, false), policies),
+                         policies.Sites() ? *policies.Sites() : LoadSites(registry),
+                         {}};
+    const bool all = AllProfilesByPolicy(policies);
+    const std::set<std::string> ticked =
+        all ? std::set<std::string>{} : LoadTickedProfiles(registry);
+    if (!all && ticked.empty()) return run;
     for (FoundProfile& found : FindBrowserProfiles(registry)) {
-        if (ticked.count(ProfileSettingName(found.browser->code, found.profile.folder)) != 0) {
+        if (all ||
+            ticked.count(ProfileSettingName(found.browser->code, found.profile.folder)) != 0) {
             run.profiles.push_back(std::move(found));
         }
     }

@@ -11,6 +11,7 @@
 #include "chromium/SiteKeepList.h"
 #include "clean/FoundItem.h"
 #include "settings/BrowserSettings.h"
+#include "settings/Policies.h"
 
 class cRegistry;
 
@@ -25,8 +26,9 @@ struct OtherBrowsersRun {
     bool Selected() const { return parts.Any() && !profiles.empty(); }
 };
 
+// The user's ticks, parts and sites with the policies applied over them; stores nothing.
 // Raises AppError when the settings cannot be read.
-OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry);
+OtherBrowsersRun LoadOtherBrowsersRun(cRegistry& registry, const PolicySet& policies = {});
 
 // The find step: one row per ticked profile, named as its report block.
 std::vector<FoundRow> FindOtherBrowsers(const OtherBrowsersRun& run);

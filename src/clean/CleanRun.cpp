@@ -54,6 +54,25 @@ std::string RunCleanSteps(const cSettings& settings, Boolean quiet, IProgress& p
     return report;
 }
 
+int CleanExitCode(const std::string& report) {
+    bool inBlock = false, ended = false;
+    std::string last;
+    for (std::size_t start = 0; start < report.size();) {
+        std::size_t end = report.find(kCrLf, start);
+        if (end == std::string::npos) end = report.size();
+        const std::string line = report.substr(start, end - start);
+        start = end + 2;
+        const bool title = line.rfind("Cleaning ", 0) == 0;
+        ended = line.rfind("END OF", 0) == 0;
+        if ((title || ended) && inBlock && last != kCompleted) return 1;
+        if (line.rfind("Error: ", 0) == 0) return 1;
+        if (title) inBlock = true;
+        if (ended) break;
+        last = line;
+    }
+    return ended ? 0 : 1;
+}
+
 Preview RunPreviewSteps(const cSettings& settings, IProgress& progress, ICleanRunHost& host) {
     const bool display = settings.DisplayProgress() != kFalse;
     const std::int16_t count = CountSelectedItems(settings);

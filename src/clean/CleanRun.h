@@ -30,6 +30,11 @@ class ICleanRunHost {
     virtual void WriteReport(const std::string& report) = 0;
 };
 
+// The exit status of a run started from the command line, read from its report: 0 when every
+// block ended "Completed", 1 when a block holds an "Error: " line or ended without "Completed"
+// (a failure some items pass over in silence), and for a report without its END line.
+int CleanExitCode(const std::string& report);
+
 // One run (see RunClean). Each item's setting is read just before the item. Returns the report
 // text ("" when the run ended before cleaning anything).
 std::string RunCleanSteps(const cSettings& settings, Boolean quiet, IProgress& progress,

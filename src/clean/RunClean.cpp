@@ -6,15 +6,18 @@
 #include "clean/WriteReport.h"
 #include "platform/NumberText.h"
 #include "platform/Progress.h"
+#include "platform/System.h"
 #include "platform/UiServices.h"
+#include "settings/Policies.h"
+#include "settings/cRegistry.h"
 #include "settings/cSettings.h"
 
 namespace {
 
 // What the "Other Browsers" item cleans; settings that cannot be read select nothing.
-OtherBrowsersRun ReadOtherBrowsers(cRegistry& registry) {
+OtherBrowsersRun ReadOtherBrowsers(cRegistry& registry, const PolicySet& policies) {
     try {
-        return LoadOtherBrowsersRun(registry);
+        return LoadOtherBrowsersRun(registry, policies);
     } catch (const std::exception&) {
         return {};
     }
@@ -54,32 +57,48 @@ class ProgramRun : public ICleanRunHost {
 };
 
 // The context of a run: the browser code and profile folder read once, and what "Other
-// Browsers" cleans (its setting follows whether anything of it is ticked).
-CleanContext ReadContext(cRegistry& registry, cSettings& settings, bool preview) {
+// Browsers" cleans, as planned.
+CleanContext ReadContext(cRegistry& registry, CleanPlan& plan, bool preview) {
+    cSettings& settings = plan.settings;
     CleanContext context{
-        registry, settings, settings.DefaultBrowser(), "", ReadOtherBrowsers(registry), preview};
-    settings.SetOtherBrowsers(context.otherBrowsers.Selected() ? kTrue : kFalse);
+        registry, settings, settings.DefaultBrowser(), "", std::move(plan.otherBrowsers), preview};
     if (context.browser == "NS") context.profileFolder = GetNSProfileFolder(settings);
     return context;
 }
 
 }  // namespace
 
-std::string RunClean(cRegistry& registry, cSettings& settings, Boolean quiet, IProgress& progress) {
-    CleanContext context = ReadContext(registry, settings, false);
-    ProgramRun run(context, progress);
-    return RunCleanSteps(settings, quiet, progress, run);
+CleanPlan PlanClean(cRegistry& registry, const cSettings& settings) {
+    const PolicySet policies = ReadPolicies(registry.Api());
+    CleanPlan plan{EffectiveSettings(settings, policies), ReadOtherBrowsers(registry, policies)};
+    plan.settings.SetOtherBrowsers(plan.otherBrowsers.Selected() ? kTrue : kFalse);
+    return plan;
 }
 
-Preview RunPreview(cRegistry& registry, cSettings& settings, IProgress& progress) {
-    CleanContext context = ReadContext(registry, settings, true);
+std::string RunClean(cRegistry& registry, const cSettings& settings, Boolean quiet,
+                     IProgress& progress) {
+    CleanPlan plan = PlanClean(registry, settings);
+    return RunPlannedClean(registry, plan, quiet, progress);
+}
+
+std::string RunPlannedClean(cRegistry& registry, CleanPlan& plan, Boolean quiet,
+                            IProgress& progress) {
+    const CleanLock lock;
+    CleanContext context = ReadContext(registry, plan, false);
     ProgramRun run(context, progress);
-    return RunPreviewSteps(settings, progress, run);
+    return RunCleanSteps(plan.settings, quiet, progress, run);
+}
+
+Preview RunPreview(cRegistry& registry, const cSettings& settings, IProgress& progress) {
+    CleanPlan plan = PlanClean(registry, settings);
+    CleanContext context = ReadContext(registry, plan, true);
+    ProgramRun run(context, progress);
+    return RunPreviewSteps(plan.settings, progress, run);
 }
 
 NumberFormats UserNumberFormats() { return NumberFormats{CountText, ByteSizeText}; }
 
-std::string RunPreviewText(cRegistry& registry, cSettings& settings, IProgress& progress) {
+std::string RunPreviewText(cRegistry& registry, const cSettings& settings, IProgress& progress) {
     const Preview preview = RunPreview(registry, settings, progress);
     if (!preview.ran) return "";
     return PreviewText(preview.rows, preview.start, preview.end, UserNumberFormats());

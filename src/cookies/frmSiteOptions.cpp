@@ -15,6 +15,7 @@ frmSiteOptions::frmSiteOptions() : Dialog(IDD_FRMSITEOPTIONS) {}
 void frmSiteOptions::OnInit() {
     Guarded("The sites with cookies could not be listed.", [&] { LoadSystemSites(); });
     Guarded("The sites to keep could not be read.", [&] { LoadKeepList(); });
+    ShowPolicyLock();
     Ui().SetMousePointer(MousePointer::Default);
 }
 
@@ -58,11 +59,21 @@ void frmSiteOptions::LoadSystemSites() {
 void frmSiteOptions::LoadKeepList() {
     keep_.clear();  // a failed read leaves the list empty, never the last opening's list
     FillListBox(Item(IDC_SITES_LSTKEEP), keep_);
-    keep_ = LoadSites(*registry_);
+    keep_ = policySites_ ? *policySites_ : LoadSites(*registry_);
     FillListBox(Item(IDC_SITES_LSTKEEP), keep_);
     if (keep_.empty()) return;
     SendDlgItemMessageA(Handle(), IDC_SITES_LSTKEEP, LB_SETCURSEL, 0, 0);
-    Enable(IDC_SITES_CMDREMOVE, true);
+    Enable(IDC_SITES_CMDREMOVE, !policySites_);
+}
+
+void frmSiteOptions::ShowPolicyLock() {
+    SetItemText(IDC_SITES_LBLPOLICY,
+                policySites_ ? "Sites to keep are set by your organization." : "");
+    if (!policySites_) return;
+    for (int id : {IDC_SITES_TXTSITE, IDC_SITES_LBLTYPE, IDC_SITES_CMDADD, IDC_SITES_CMDREMOVE,
+                   IDC_SITES_CMDAPPLY}) {
+        Enable(id, false);
+    }
 }
 
 std::string frmSiteOptions::TypedSite() const {
@@ -136,7 +147,9 @@ void frmSiteOptions::cmdOk_Click() {
     Unload();
 }
 
-void frmSiteOptions::SaveKeepList() { SaveSites(*registry_, keep_); }
+void frmSiteOptions::SaveKeepList() {
+    if (!policySites_) SaveSites(*registry_, keep_);
+}
 
 int frmSiteOptions::Selected(int id) const {
     return static_cast<int>(SendDlgItemMessageA(Handle(), id, LB_GETCURSEL, 0, 0));

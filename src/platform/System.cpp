@@ -263,3 +263,21 @@ void StartProgram(const std::string& commandLine) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
+
+CleanLock::CleanLock() {
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, "Local\\BrisvaneClean");
+    if (mutex == nullptr) return;
+    const DWORD result = WaitForSingleObject(mutex, INFINITE);
+    // An abandoned mutex is owned all the same: the other run's process has ended.
+    if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED) {
+        mutex_ = mutex;
+    } else {
+        CloseHandle(mutex);
+    }
+}
+
+CleanLock::~CleanLock() {
+    if (mutex_ == nullptr) return;
+    ReleaseMutex(mutex_);
+    CloseHandle(mutex_);
+}

@@ -63,3 +63,17 @@ void CallClearHistory(const std::string& folder);
 // Starts the program of a command line in a normal window that receives the focus, without
 // waiting for it. Raises AppError with the system's text when it cannot be started.
 void StartProgram(const std::string& commandLine);
+
+// Held for the life of a clean run: a named mutex of the session, so that two Brisvane
+// processes never clean at once. A run that finds it held waits until the other run has ended
+// (or its process has gone). Without the mutex (the system refused it) the run goes on alone.
+class CleanLock {
+  public:
+    CleanLock();
+    ~CleanLock();
+    CleanLock(const CleanLock&) = delete;
+    CleanLock& operator=(const CleanLock&) = delete;
+
+  private:
+    void* mutex_ = nullptr;
+};

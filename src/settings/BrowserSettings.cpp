@@ -28,7 +28,7 @@ void WriteFlag(cRegistry& registry, const std::string& name, bool on) {
 
 }  // namespace
 
-BrowserParts LoadBrowserParts(cRegistry& registry) {
+BrowserParts LoadBrowserParts(cRegistry& registry, bool storeFirstUse) {
     BrowserParts parts;
     for (int i = 0; i < 4; ++i) {
         AddressValue(registry, hkey::kCurrentUser, regpath::kBrowsers,
@@ -36,7 +36,7 @@ BrowserParts LoadBrowserParts(cRegistry& registry) {
         registry.SetDefault(Variant());
         std::string text = registry.Value().ToText();
         if (text.empty()) {
-            WriteFlag(registry, regpath::kBrowserPartValues[i], kFirstUse[i]);
+            if (storeFirstUse) WriteFlag(registry, regpath::kBrowserPartValues[i], kFirstUse[i]);
             *PartField(parts, i) = kFirstUse[i];
         } else {
             *PartField(parts, i) = IsTrueText(text);

@@ -24,9 +24,10 @@ struct BrowserParts {
     bool operator==(const BrowserParts&) const = default;
 };
 
-// Reads the four parts; a part without a value is created with its first-use state. A text that
-// is not a truth value counts as False.
-BrowserParts LoadBrowserParts(cRegistry& registry);
+// Reads the four parts; a part without a value has its first-use state, and is created with it
+// unless storeFirstUse is false (a clean run changes no setting). A text that is not a truth
+// value counts as False.
+BrowserParts LoadBrowserParts(cRegistry& registry, bool storeFirstUse = true);
 void SaveBrowserPart(cRegistry& registry, const std::string& part, bool on);
 
 // "<code>|<folder>", the value name of a profile's tick.

@@ -19,6 +19,7 @@
 #define REGPATH_HTTP_CHOICE \
     "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http"
 #define REGPATH_OPEN_COMMAND "\\shell\\open\\command"
+#define REGPATH_POLICIES "Software\\Policies\\Brisvane"
 
 namespace regpath {
 
@@ -33,6 +34,13 @@ inline constexpr const char* kSiteValuePrefix = "Site";
 // The cookie keep-lists: kSettings followed by the suffix of the browser family.
 inline constexpr const char* kIECookiesSuffix = "\\Cookies";
 inline constexpr const char* kNSCookiesSuffix = "\\NSCookies";
+
+// The administrators' policies, below HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER: one REG_DWORD
+// value per policy (settings/PolicyTable.h) and the sub-key of the kept sites, whose REG_SZ
+// values are named "1", "2", ...
+inline constexpr const char* kPolicies = REGPATH_POLICIES;
+inline constexpr const char* kSitesToKeepName = "SitesToKeep";
+inline constexpr const char* kSitesToKeep = REGPATH_POLICIES "\\SitesToKeep";
 
 // Values of kSettings that are not options: the stored password hash and the chosen Netscape
 // profile; a keep-list's entries are kCookieValuePrefix followed by 0, 1, ...
@@ -117,6 +125,7 @@ inline constexpr const char* kHttpCommand = "http" REGPATH_OPEN_COMMAND;
 #undef REGPATH_INTERNET_EXPLORER
 #undef REGPATH_HTTP_CHOICE
 #undef REGPATH_OPEN_COMMAND
+#undef REGPATH_POLICIES
 
 inline void AddressValue(cRegistry& registry, std::int32_t root, const std::string& path,
                          const std::string& name) {

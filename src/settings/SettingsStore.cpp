@@ -21,38 +21,41 @@ void AddressSetting(cRegistry& registry, const std::string& path, const std::str
 }
 
 // A stored text that is not a truth value stops the loading with a type-conversion error.
-void LoadFlags(cSettings& settings, cRegistry& registry, const Option* first, const Option* last) {
+void LoadFlags(cSettings& settings, cRegistry& registry, const Option* first, const Option* last,
+               bool storeDefaults) {
     for (const Option* option = first; option != last; ++option) {
         std::optional<Boolean> value =
-            FlagTextToBoolean(ReadSetting(registry, option->name, false));
+            FlagTextToBoolean(ReadSetting(registry, option->name, false, storeDefaults));
         if (!value) throw AppError(kTypeMismatch, ProgramName(), "Type mismatch");
         (settings.*option->set)(*value);
     }
 }
 
-void LoadProfile(cSettings& settings, cRegistry& registry) {
-    settings.SetDefaultNSProfile(ReadSetting(registry, regpath::kProfileValue, true));
+void LoadProfile(cSettings& settings, cRegistry& registry, bool storeDefaults) {
+    settings.SetDefaultNSProfile(
+        ReadSetting(registry, regpath::kProfileValue, true, storeDefaults));
     if (settings.DefaultNSProfile().empty()) {
         settings.SetDefaultNSProfile("default");
-        SaveStringSetting(registry, regpath::kProfileValue, "default");
+        if (storeDefaults) SaveStringSetting(registry, regpath::kProfileValue, "default");
     }
 }
 
 }  // namespace
 
-void LoadSettings(cSettings& settings, cRegistry& registry) {
+void LoadSettings(cSettings& settings, cRegistry& registry, bool storeDefaults) {
     const Option* passwordNext = std::begin(kOptions) + kOptionsBeforePassword;
-    LoadFlags(settings, registry, std::begin(kOptions), passwordNext);
-    settings.SetPassword(ReadSetting(registry, regpath::kPasswordValue, true));
-    LoadFlags(settings, registry, passwordNext, std::end(kOptions));
-    if (settings.DefaultBrowser() == "NS") LoadProfile(settings, registry);
+    LoadFlags(settings, registry, std::begin(kOptions), passwordNext, storeDefaults);
+    settings.SetPassword(ReadSetting(registry, regpath::kPasswordValue, true, storeDefaults));
+    LoadFlags(settings, registry, passwordNext, std::end(kOptions), storeDefaults);
+    if (settings.DefaultBrowser() == "NS") LoadProfile(settings, registry, storeDefaults);
 }
 
-std::string ReadSetting(cRegistry& registry, const std::string& name, bool isText) {
+std::string ReadSetting(cRegistry& registry, const std::string& name, bool isText,
+                        bool storeDefault) {
     AddressSetting(registry, regpath::kSettings, name);
     std::string text = registry.Value().ToText();
     if (!text.empty()) return text;
-    CreateDefaultSetting(registry, regpath::kSettings, name, isText);
+    if (storeDefault) CreateDefaultSetting(registry, regpath::kSettings, name, isText);
     return isText ? std::string() : std::string("False");
 }
 

@@ -9,8 +9,11 @@
 class cRegistry;
 class cSettings;
 
-void LoadSettings(cSettings& settings, cRegistry& registry);
-std::string ReadSetting(cRegistry& registry, const std::string& name, bool isText);
+// A missing value is created with its default unless storeDefaults is false (a run from the
+// command line changes no setting); either way the default is what is loaded.
+void LoadSettings(cSettings& settings, cRegistry& registry, bool storeDefaults = true);
+std::string ReadSetting(cRegistry& registry, const std::string& name, bool isText,
+                        bool storeDefault = true);
 void CreateDefaultSetting(cRegistry& registry, const std::string& path, const std::string& name,
                           bool isText);
 void SaveFlagSetting(cRegistry& registry, const std::string& name, std::int16_t state);

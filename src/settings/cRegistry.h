@@ -73,6 +73,9 @@ class cRegistry {
     void CreateAdditionalEXEAssociations(const std::string& className,
                                          const std::vector<std::string>& items);
 
+    // The registry functions this object calls.
+    IRegistryApi& Api() const { return api_; }
+
     std::int32_t ValueType() const { return valueType_; }
     void SetValueType(std::int32_t type) { valueType_ = type; }
     std::int32_t ClassKey() const { return classKey_; }

@@ -2,4 +2,4 @@
 brisvane_layer(settings DEPENDS files
     PORTABLE FlagText.cpp PasswordHash.cpp ProgramState.cpp RegistryData.cpp Variant.cpp
     WINDOWS BrowserSettings.cpp cRegistry.cpp cRegistryAssociations.cpp frmLogon.cpp frmPassword.cpp Password.cpp
-            RegKey.cpp SettingsStore.cpp)
+            Policies.cpp RegKey.cpp SettingsStore.cpp)

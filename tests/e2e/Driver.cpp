@@ -83,6 +83,12 @@ bool Driver::Exited(DWORD waitMs) {
     return WaitForSingleObject(process_.hProcess, waitMs) == WAIT_OBJECT_0;
 }
 
+DWORD Driver::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (process_.hProcess != nullptr) GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
 void Driver::Kill() {
     if (process_.hProcess == nullptr) return;
     if (!Exited(0)) {

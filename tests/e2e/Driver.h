@@ -30,6 +30,8 @@ class Driver {
     // it is idle unless told not to (a log-on start cleans before it ever waits for input).
     void Start(const std::string& arguments = "", bool waitForIdle = true);
     bool Exited(DWORD waitMs);
+    // The exit status of the program started last, once it has ended (STILL_ACTIVE before).
+    DWORD ExitCode() const;
     void Kill();
     DWORD ProcessId() const { return pid_; }
 

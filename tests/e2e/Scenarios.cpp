@@ -279,6 +279,8 @@ void BrowsersAndLinks(const std::string& exePath, const std::string& workFolder,
 // OtherBrowsersScenario.cpp
 void OtherBrowsersAtLogOn(Driver& driver, const std::string& programFolder,
                           const std::string& work);
+// PoliciesScenario.cpp
+void ManagedMachine(Driver& driver, const std::string& programFolder, const std::string& work);
 
 // PreviewScenario.cpp
 void PreviewThenClean(Driver& driver, const std::string& programFolder, const std::string& work);
@@ -293,6 +295,8 @@ int main(int argc, char** argv) {
         {"password-logon-tray", PasswordLogonAndTray},
         {"other-browsers",
          [](Context& c) { OtherBrowsersAtLogOn(c.driver, c.programFolder, c.programFolder); }},
+        {"policies",
+         [](Context& c) { ManagedMachine(c.driver, c.programFolder, c.programFolder); }},
         {"preview",
          [](Context& c) { PreviewThenClean(c.driver, c.programFolder, c.programFolder); }},
         {"browsers",

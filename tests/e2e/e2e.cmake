@@ -4,6 +4,7 @@
 set(e2e_dir ${PROJECT_SOURCE_DIR}/tests/e2e)
 add_executable(brisvane_e2e_driver ${e2e_dir}/Driver.cpp ${e2e_dir}/Scenarios.cpp
                                    ${e2e_dir}/OtherBrowsersScenario.cpp
+                                   ${e2e_dir}/PoliciesScenario.cpp
                                    ${e2e_dir}/PreviewScenario.cpp
                                    ${PROJECT_SOURCE_DIR}/tests/windows/ShutdownFilesGuard.cpp
                                    ${PROJECT_SOURCE_DIR}/tests/windows/FileTree.cpp)
@@ -14,7 +15,7 @@ target_compile_definitions(brisvane_e2e_driver
 target_link_libraries(brisvane_e2e_driver PRIVATE brisvane_app user32 gdi32 advapi32 comctl32)
 add_dependencies(brisvane_e2e_driver Brisvane)
 
-foreach(scenario start-tick-clean password-logon-tray other-browsers preview)
+foreach(scenario start-tick-clean password-logon-tray other-browsers policies preview)
     add_test(NAME e2e.${scenario}
              COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:brisvane_e2e_driver> ${scenario}
                      $<TARGET_FILE:Brisvane> ${CMAKE_BINARY_DIR}/e2e)

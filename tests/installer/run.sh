@@ -87,6 +87,10 @@ scenario_default_folder() {
     for page in "$root"/userguide/*.htm; do
         check "user guide page $(basename "$page")" same_bytes "$page" "$pf/UserGuide/${page##*/}"
     done
+    check "administrative template installed" same_bytes "$root/policies/Brisvane.admx" \
+        "$pf/Policies/Brisvane.admx"
+    check "its English texts installed" same_bytes "$root/policies/en-US/Brisvane.adml" \
+        "$pf/Policies/en-US/Brisvane.adml"
     if [ "$has_dll" = 1 ]; then
         check "Brisvane.dll installed" present "$pf/Brisvane.dll"
     else
@@ -147,7 +151,7 @@ EOF
     check "the uninstaller ends with status 0" in_wine 'C:\Program Files\Brisvane\uninstall.exe' /S
     settle
     check "program files and shortcut removed" absent "$pf/Brisvane.exe" "$pf/Brisvane.dll" \
-        "$pf/uninstall.exe" "$pf/UserGuide" "$lnk"
+        "$pf/uninstall.exe" "$pf/UserGuide" "$pf/Policies" "$lnk"
     check "entry removed" no_key system "$uninstall_key"
     check "Run value removed" no_value user "$run_key" clean
     check "shut-down scripts and the folders that came with them removed" \
@@ -205,7 +209,8 @@ EOF
     check "the uninstaller with /REMOVEUSERDATA ends with status 0" \
         in_wine 'C:\Apps\Brisvane Test\uninstall.exe' /S /REMOVEUSERDATA
     settle
-    check "program removed" absent "$pf/Brisvane.exe" "$pf/uninstall.exe" "$pf/UserGuide"
+    check "program removed" absent "$pf/Brisvane.exe" "$pf/uninstall.exe" "$pf/UserGuide" \
+        "$pf/Policies"
     local left
     left=$(sections_naming_brisvane | tr '\n' ' ')
     check "settings, keep-lists and every other registry entry of Brisvane removed ($left)" \

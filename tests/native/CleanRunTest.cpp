@@ -200,6 +200,30 @@ TEST(ReportBlock, EachItemHasItsTitleAndFailureRule) {
     }
 }
 
+// What a script learns from a run: only a report whose every block ended "Completed" is a
+// success, including blocks of items that pass their failures over in silence.
+TEST(CleanExitCode, ZeroOnlyWhenEveryBlockCompleted) {
+    const std::string start = "START OF CLEANING REPORT: 10-Dec-2026 10:00:00\r\n";
+    const std::string end = "END OF CLEANING REPORT: 10-Dec-2026 10:00:09\r\n\r\n";
+    struct Case {
+        const char* body;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"Cleaning Run History\r\nCompleted\r\nCleaning Temp Files\r\n"
+         "File: C:\\t\\a.tmp could not be deleted - File is in use\r\nCompleted\r\n",
+         0},
+        {"Cleaning Temp Files\r\nError: Permission denied\r\nCleaning Recycle Bin\r\nCompleted\r\n",
+         1},
+        {"Cleaning Internet Cookies\r\nCleaning Recycle Bin\r\nCompleted\r\n", 1},
+        {"Cleaning Run History\r\nCompleted\r\nCleaning Internet History\r\n", 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CleanExitCode(start + c.body + end), c.exitCode) << c.body;
+    }
+    EXPECT_EQ(CleanExitCode(start + "Cleaning Run History\r\nCompleted\r\n"), 1) << "no END line";
+}
+
 TEST(CleanRun, APreviewFindsTheSelectedItemsWithCheckingCaptionsAndNeverCleans) {
     for (const bool display : {true, false}) {
         cSettings settings;

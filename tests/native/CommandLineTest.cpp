@@ -25,3 +25,28 @@ TEST(CommandLine, ArgumentTextDropsTheProgramNameAndOneBlank) {
     EXPECT_EQ(ArgumentText("Brisvane.exe  1"), " 1");
     EXPECT_FALSE(IsAutomaticStart(ArgumentText("Brisvane.exe  1")));
 }
+
+TEST(CommandLine, SwitchesForScriptsAndEverythingElseIsInvalid) {
+    using Kind = Command::Kind;
+    struct Case {
+        const char* arguments;
+        Kind kind;
+        const char* file;
+    };
+    const Case cases[] = {
+        {"  ", Kind::Window, ""},
+        {"1 x", Kind::Automatic, ""},
+        {"/CLEAN ", Kind::Clean, ""},
+        {"/?", Kind::Help, ""},
+        {"/Preview:\"C:\\a b\\out.txt\"", Kind::Preview, "C:\\a b\\out.txt"},
+        {"/preview:\"\"", Kind::Invalid, ""},
+        {"/preview:\"C:\\a", Kind::Invalid, ""},
+        {"/clean now", Kind::Invalid, ""},
+        {" 1", Kind::Invalid, ""},
+    };
+    for (const Case& c : cases) {
+        const Command command = ParseCommand(c.arguments);
+        EXPECT_EQ(command.kind, c.kind) << "'" << c.arguments << "'";
+        EXPECT_EQ(command.file, c.file) << "'" << c.arguments << "'";
+    }
+}
