@@ -83,6 +83,9 @@ void frmMain::Form_Load() {
     GuardStep([&] {
         cSettings effective = Effective();
         ShowSettings(effective, *this, *registry_);
+        // The Netscape profile that showing selected (the saved one, else the first listed) is
+        // the user's own setting, which no policy governs.
+        settings_->SetDefaultNSProfile(effective.DefaultNSProfile());
     });
     GuardStep([&] { LockPolicyBoxes(); });
     GuardStep([&] { SelectPage(0); });
