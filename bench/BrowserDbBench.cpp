@@ -107,16 +107,22 @@ void MakeCookies(const std::string& path) {
     transaction.Commit();
 }
 
+// The urls of the benchmark's bookmarks, and in `quotedList` the same as an SQL list.
+std::vector<std::string> BookmarkedUrls(std::string& quotedList) {
+    std::vector<std::string> bookmarks;
+    for (int i = 0; i < kBookmarks; ++i) {
+        bookmarks.push_back(Url(i * (kUrls / kBookmarks)));
+        if (i != 0) quotedList += ",";
+        quotedList += Quoted(bookmarks.back());
+    }
+    return bookmarks;
+}
+
 void BenchHistory(const std::string& root, int rounds) {
     const std::string original = root + "\\History.original", work = root + "\\History";
     MakeHistory(original);
-    std::vector<std::string> bookmarks;
     std::string kept;
-    for (int i = 0; i < kBookmarks; ++i) {
-        bookmarks.push_back(Url(i * (kUrls / kBookmarks)));
-        if (i != 0) kept += ",";
-        kept += Quoted(bookmarks.back());
-    }
+    const std::vector<std::string> bookmarks = BookmarkedUrls(kept);
     const std::string sql =
         "DELETE FROM visits; DELETE FROM keyword_search_terms; DELETE FROM segments;"
         "DELETE FROM urls WHERE url NOT IN (" +
@@ -138,13 +144,8 @@ void BenchHistoryPreview(const std::string& root, int rounds) {
     const std::string path = root + "\\History.preview";
     DeleteFileA(path.c_str());
     MakeHistory(path);
-    std::vector<std::string> bookmarks;
     std::string kept;
-    for (int i = 0; i < kBookmarks; ++i) {
-        bookmarks.push_back(Url(i * (kUrls / kBookmarks)));
-        if (i != 0) kept += ",";
-        kept += Quoted(bookmarks.back());
-    }
+    const std::vector<std::string> bookmarks = BookmarkedUrls(kept);
     const std::string counts[] = {"SELECT count(*) FROM visits",
                                   "SELECT count(*) FROM keyword_search_terms",
                                   "SELECT count(*) FROM segments",

@@ -3,6 +3,7 @@
 // tick is stored at once, as the option boxes of the other pages are.
 #include <array>
 
+#include "app/ListViews.h"
 #include "app/frmMain.h"
 #include "app/frmMainIds.h"
 #include "platform/UiServices.h"
@@ -17,15 +18,6 @@ constexpr std::array<int, 4> kPartBoxes{IDC_CHKBROWSERHISTORY, IDC_CHKBROWSERCOO
 
 constexpr int kUnchecked = 1;  // the state images of a check-box list
 constexpr int kChecked = 2;
-
-void AddColumn(HWND list, int index, const char* caption, int width) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<char*>(caption);
-    column.cx = width;
-    SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&column));
-}
 
 void AddRow(HWND list, int row, const std::string& browser, const std::string& profile) {
     LVITEMA item{};

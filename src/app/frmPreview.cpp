@@ -3,19 +3,11 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "app/ListViews.h"
 #include "app/frmPreviewIds.h"
 #include "files/FileSystem.h"
 
 namespace {
-
-void AddColumn(HWND list, int index, const char* caption, int width) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<char*>(caption);
-    column.cx = width;
-    SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&column));
-}
 
 void AddRow(HWND list, int row, const std::string& name, const std::string& found,
             const std::string& size) {

@@ -2,6 +2,6 @@
 # WinMain.cpp is Brisvane.exe's own.
 brisvane_layer(app DEPENDS clean
     PORTABLE CommandLine.cpp
-    WINDOWS Commands.cpp Main.cpp LinkLabels.cpp OptionBoxes.cpp cSysTray.cpp frmMain.cpp
-            frmMainBrowsers.cpp frmMainLinks.cpp frmMainOptions.cpp frmMainPages.cpp
+    WINDOWS Commands.cpp ListViews.cpp Main.cpp LinkLabels.cpp OptionBoxes.cpp cSysTray.cpp
+            frmMain.cpp frmMainBrowsers.cpp frmMainLinks.cpp frmMainOptions.cpp frmMainPages.cpp
             frmMainTray.cpp frmPreview.cpp frmProgress.cpp)

@@ -1,8 +1,6 @@
 #include "clean/FoundFiles.h"
 
-#include <functional>
-#include <optional>
-
+#include "clean/FirstFailure.h"
 #include "platform/AppError.h"
 
 void AddTree(const FolderTree& tree, Findings& findings) {
@@ -29,15 +27,8 @@ FolderContents FindFolderContents(const std::string& path, bool filesOnly, Findi
 }
 
 void RemoveContents(const FolderContents& contents) {
-    std::optional<AppError> first;
-    auto attempt = [&](const std::function<void()>& remove) {
-        try {
-            remove();
-        } catch (const AppError& failure) {
-            if (!first) first = failure;
-        }
-    };
-    for (const File& file : contents.files) attempt([&] { file.Delete(true); });
-    for (const FolderTree& sub : contents.folders) attempt([&] { sub.Delete(true); });
-    if (first) throw *first;
+    FirstFailure failure;
+    for (const File& file : contents.files) failure.Attempt([&] { file.Delete(true); });
+    for (const FolderTree& sub : contents.folders) failure.Attempt([&] { sub.Delete(true); });
+    failure.Raise();
 }

@@ -1,9 +1,9 @@
 #include "clean/ProfileParts.h"
 
 #include <exception>
-#include <optional>
 #include <set>
 
+#include "clean/FirstFailure.h"
 #include "files/FileSystem.h"
 #include "platform/AppError.h"
 #include "platform/NumberText.h"
@@ -42,21 +42,14 @@ void FoundFiles::FindWholeFolder(const std::string& path, Findings& findings) {
 }
 
 void FoundFiles::Remove() const {
-    std::optional<AppError> first;
-    auto attempt = [&](const std::function<void()>& remove) {
-        try {
-            remove();
-        } catch (const AppError& failure) {
-            if (!first) first = failure;
-        }
-    };
+    FirstFailure failure;
     for (const std::string& file : files)
-        attempt([&] {
+        failure.Attempt([&] {
             if (FileExists(file)) RemoveFile(file, true);
         });
-    for (const FolderContents& folder : folders) attempt([&] { RemoveContents(folder); });
-    for (const FolderTree& folder : wholeFolders) attempt([&] { folder.Delete(true); });
-    if (first) throw *first;
+    for (const FolderContents& folder : folders) failure.Attempt([&] { RemoveContents(folder); });
+    for (const FolderTree& folder : wholeFolders) failure.Attempt([&] { folder.Delete(true); });
+    failure.Raise();
 }
 
 void AddCookieCounts(const std::string& label, const std::vector<chromium::HostCount>& hosts,
