@@ -1,37 +1,11 @@
 #include "clean/DatabaseFinding.h"
 
-#include <windows.h>
-
-#include "files/FileBytes.h"
 #include "files/FileSystem.h"
 #include "platform/NumberText.h"
-#include "platform/System.h"
-
-ScratchFolder::ScratchFolder()
-    : path_(LocalAppDataFolder() + "\\Brisvane-find-" + std::to_string(GetCurrentProcessId()) +
-            "-" + std::to_string(GetTickCount64())) {
-    CreateFolder(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    try {
-        RemoveFolder(path_, true);
-    } catch (const std::exception&) {
-        // A copy that cannot be removed stays in our own folder; nothing of the user's changed.
-    }
-}
 
 bool HasWriteAheadLog(const std::string& path) {
     const std::string log = path + "-wal";
     return FileExists(log) && GetFile(log).Size() != 0;
-}
-
-std::string CopyWithLog(const std::string& path, const ScratchFolder& scratch) {
-    const std::string copy = scratch.Path() + "\\database";
-    for (const char* side : {"", "-wal"}) {
-        ReplaceFileText(copy + side, ReadFileBytes(path + side));
-    }
-    return copy;
 }
 
 void AddCounts(const std::string& label, const chromium::DatabaseCounts& counts,

@@ -9,24 +9,8 @@
 
 #include "chromium/DatabaseCleaning.h"
 #include "clean/Findings.h"
+#include "files/ScratchCopy.h"
 #include "sqlite/Database.h"
-
-// A folder of our own below the local application-data folder, removed with what it holds
-// when it goes.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
-// Copies the database and its `-wal` file into `scratch`; answers the copy's path.
-std::string CopyWithLog(const std::string& path, const ScratchFolder& scratch);
 
 bool HasWriteAheadLog(const std::string& path);
 

@@ -9,6 +9,7 @@
 #include "chromium/ProfileLayout.h"
 #include "files/FileBytes.h"
 #include "files/FileSystem.h"
+#include "files/ScratchCopy.h"
 #include "firefox/CookieDatabase.h"
 #include "firefox/ProfileLayout.h"
 #include "platform/AppError.h"
@@ -31,34 +32,13 @@ std::set<std::string> ChromiumHosts(const FoundProfile& found) {
     return hosts;
 }
 
-// A folder of our own in the temporary folder, removed with what it holds when it goes; a copy
-// that cannot be removed stays there, and the first failure is the one to tell.
-struct ScratchFolder {
-    ScratchFolder()
-        : path(TempFolderPath() + "Brisvane-sites-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(GetTickCount64())) {
-        CreateFolder(path);
-    }
-    ~ScratchFolder() {
-        try {
-            RemoveFolder(path, true);
-        } catch (const std::exception&) {
-        }
-    }
-    const std::string path;
-};
-
 // A Firefox profile's hosts, read from a copy of its cookie database in a folder of our own:
 // the database runs in WAL mode, where even a read-only open leaves a -shm file beside it.
 std::set<std::string> FirefoxHosts(const FoundProfile& found) {
     const std::string path = found.Folder() + "\\" + firefox::kCookies;
     if (!FileExists(path)) return {};
-    const ScratchFolder copy;
-    const std::string database = copy.path + "\\" + firefox::kCookies;
-    for (const char* side : {"", "-wal"}) {
-        if (FileExists(path + side)) ReplaceFileText(database + side, ReadFileBytes(path + side));
-    }
-    std::vector<std::string> listed = firefox::FirefoxCookieHosts(database);
+    const ScratchFolder scratch;
+    std::vector<std::string> listed = firefox::FirefoxCookieHosts(CopyWithLog(path, scratch));
     return {listed.begin(), listed.end()};
 }
 
